@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/base/Prompts.h"
+
+// Questions and messages on the terminal: messages go to standard error;
+// questions take the answer that keeps the data as it is (No, Cancel), since a
+// command run from a script has nobody to ask.
+class TerminalPrompts : public Prompts
+{
+public:
+    bool askYesNo(const QString& text, Icon icon, bool noIsDefault) override;
+    bool askOkCancel(const QString& text, Icon icon, bool cancelIsDefault) override;
+    void message(const QString& text, Icon icon) override;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/base/Prompts.h"
+
+class QWidget;
+
+// Questions and messages of the core as message boxes over a parent window.
+class MessageBoxPrompts : public Prompts
+{
+public:
+    explicit MessageBoxPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+
+    bool askYesNo(const QString& text, Icon icon, bool noIsDefault) override;
+    bool askOkCancel(const QString& text, Icon icon, bool cancelIsDefault) override;
+    void message(const QString& text, Icon icon) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,15 @@
+#include "ui/app/StartUp.h"
+#include "ui/base/MessageBoxPrompts.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    MessageBoxPrompts prompts;
+    const StartedProgram program = startProgram(prompts);
+    if (!program.window)
+        return 0; // the termination notice was shown
+    program.window->show();
+    return application.exec();
+}
