@@ -387,7 +387,11 @@ bool CGame::stepMisBack()
 
 void CGame::ApplyMisDefault()
 {
-    if (GameState <= 6 || MisEnd + MisPlayer + MisStone + MisOrder != 0)
+    // No MIS chosen: the position a new game starts from, which in mixed doubles
+    // is player 1 stone 1 rather than all zeros.
+    const bool chosen = MisEnd + MisPlayer + MisStone + MisOrder != 0 &&
+                        !(isMixedDoubles() && misPosition() == GamePosition{0, 1, 1, 0});
+    if (GameState <= 6 || chosen)
         return;
     const GamePosition start = currentPosition();
     setMisPosition({std::clamp(start.End, 0, EndCount - 1), std::clamp(start.Player, 0, 3),

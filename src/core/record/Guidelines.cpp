@@ -19,7 +19,7 @@ bool readLine(QFile& file, QString& line)
     if (file.atEnd())
         return false;
     QByteArray bytes = file.readLine(kMaxLineBytes + 1);
-    if (bytes.size() > kMaxLineBytes && !bytes.endsWith('\n')) {
+    if (!bytes.endsWith('\n')) { // cut off: skip the rest of the line
         char c = 0;
         while (file.getChar(&c) && c != '\n') {
         }
@@ -28,6 +28,7 @@ bool readLine(QFile& file, QString& line)
         bytes.chop(1);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
+    bytes.truncate(kMaxLineBytes);
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         bytes.truncate(nul);
     line = Cp1252::decode(bytes);

@@ -140,6 +140,7 @@ TEST_F(GameTest, PositionedStonesWithPowerPlay)
         placement.StoneA = c.stoneA;
         placement.StoneBPowerPlaySide = c.sideB;
         placement.StoneAPowerPlaySide = c.sideA;
+        game.PlacePositionedStones(0, placement); // as every end starts
         game.PlacePositionedStones(c.powerPlay, placement);
         const auto& positions = game.currentStone().Positions;
         const int a = c.firstThrower == 0 ? 2 : 10;
