@@ -2,8 +2,8 @@
 // settings in force, and the document's guideline table.
 #include "core/app/LanguageModule.h"
 #include "core/base/Settings.h"
-#include "core/record/Game.h"
 #include "core/base/SettingsKeys.h"
+#include "core/record/Game.h"
 #include "core/record/Guidelines.h"
 
 #include <benchmark/benchmark.h>

@@ -33,7 +33,8 @@ protected:
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(TALV_CLI_PATH), arguments);
         EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
     }
 
     QJsonObject newGame()
@@ -53,10 +54,10 @@ protected:
 TEST_F(CliTest, NewRegularGame)
 {
     const QJsonObject game = newGame();
-    const QStringList keys = {"CurrentPosition", "Ends",         "GameState",    "GameValue1",
-                              "GameValue2",      "MisLabel",     "MisPosition",  "MixedDoubles",
-                              "RecordingPosition", "SummaryText1", "SummaryText2", "SummaryText3",
-                              "Teams"};
+    const QStringList keys = {
+        "CurrentPosition", "Ends",         "GameState",    "GameValue1",        "GameValue2",
+        "MisLabel",        "MisPosition",  "MixedDoubles", "RecordingPosition", "SummaryText1",
+        "SummaryText2",    "SummaryText3", "Teams"};
     EXPECT_EQ(game.keys(), keys);
     EXPECT_EQ(game[QStringLiteral("GameState")].toInt(), 1);
     EXPECT_EQ(game[QStringLiteral("MixedDoubles")].toInt(), 0);
@@ -67,8 +68,9 @@ TEST_F(CliTest, NewRegularGame)
     EXPECT_EQ(team2[QStringLiteral("ShortName")].toString(), QStringLiteral("Te2"));
     const QJsonArray players = team2[QStringLiteral("Players")].toArray();
     ASSERT_EQ(players.size(), 5);
-    EXPECT_EQ(players[3].toObject(),
-              (QJsonObject{{"Id", 1}, {"Text", "Te2 Player 4"}, {"OrderNumber", 1}, {"Role", "Skip"}}));
+    EXPECT_EQ(
+        players[3].toObject(),
+        (QJsonObject{{"Id", 1}, {"Text", "Te2 Player 4"}, {"OrderNumber", 1}, {"Role", "Skip"}}));
     EXPECT_EQ(players[4].toObject()[QStringLiteral("Id")].toInt(), 5);
 
     const QJsonArray ends = game[QStringLiteral("Ends")].toArray();
@@ -94,15 +96,21 @@ TEST_F(CliTest, NewMixedDoublesGameInGerman)
     const QJsonArray players =
         game[QStringLiteral("Teams")].toArray()[0].toObject()[QStringLiteral("Players")].toArray();
     EXPECT_EQ(players[0].toObject()[QStringLiteral("Text")].toString(), QStringLiteral("-"));
-    EXPECT_EQ(players[3].toObject()[QStringLiteral("Text")].toString(), QStringLiteral("Te1 Spieler A"));
-    const QJsonArray positions = game[QStringLiteral("Ends")].toArray()[0].toObject()[QStringLiteral(
-        "Stones")].toArray()[3].toObject()[QStringLiteral("Positions")].toArray();
+    EXPECT_EQ(players[3].toObject()[QStringLiteral("Text")].toString(),
+              QStringLiteral("Te1 Spieler A"));
+    const QJsonArray positions = game[QStringLiteral("Ends")]
+                                     .toArray()[0]
+                                     .toObject()[QStringLiteral("Stones")]
+                                     .toArray()[3]
+                                     .toObject()[QStringLiteral("Positions")]
+                                     .toArray();
     EXPECT_EQ(positions[2].toArray(), (QJsonArray{750, 2150}));
     EXPECT_EQ(positions[10].toArray(), (QJsonArray{750, 650}));
     EXPECT_EQ(positions[0].toArray(), (QJsonArray{4095, 4095}));
 
     // The game also stored its event as the last one entered.
-    QSettings store(home_.filePath(QStringLiteral("HAVRIK/HAVRIK Coach Tool.conf")), QSettings::IniFormat);
+    QSettings store(home_.filePath(QStringLiteral("HAVRIK/HAVRIK Coach Tool.conf")),
+                    QSettings::IniFormat);
     EXPECT_EQ(store.value(QStringLiteral("MRU/Event")).toString(), QStringLiteral("Mixed"));
     EXPECT_EQ(store.value(QStringLiteral("MRU/EventID")).toInt(), 21);
 }
@@ -116,7 +124,8 @@ TEST_F(CliTest, NewWheelchairGameKeepsTheRegularOrderOfPlay)
     EXPECT_EQ(game[QStringLiteral("CurrentPosition")].toArray(), (QJsonArray{0, 0, 0, 0}));
     const QJsonArray players =
         game[QStringLiteral("Teams")].toArray()[0].toObject()[QStringLiteral("Players")].toArray();
-    EXPECT_EQ(players[0].toObject()[QStringLiteral("Text")].toString(), QStringLiteral("Te1 Player 1"));
+    EXPECT_EQ(players[0].toObject()[QStringLiteral("Text")].toString(),
+              QStringLiteral("Te1 Player 1"));
 }
 
 TEST_F(CliTest, HelpAndUnknownCommands)

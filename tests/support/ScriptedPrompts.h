@@ -11,8 +11,8 @@
 class ScriptedPrompts : public Prompts
 {
 public:
-    QList<bool> answers;        // taken from the front, one per question
-    bool defaultAnswer = true;  // once the script is used up
+    QList<bool> answers;       // taken from the front, one per question
+    bool defaultAnswer = true; // once the script is used up
     QStringList questions;
     QStringList messages;
     QList<Icon> messageIcons;

@@ -13,8 +13,7 @@
 #include <QTest>
 
 class StartUpTest : public SettingsTest
-{
-};
+{};
 
 TEST_F(StartUpTest, OpensTheMainWindowWithTheNewGamesStateInTheLanguageChosen)
 {
@@ -33,7 +32,8 @@ TEST_F(StartUpTest, OpensTheMainWindowWithTheNewGamesStateInTheLanguageChosen)
         program.window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(program.window.get()));
         EXPECT_EQ(program.window->windowTitle(), QStringLiteral("HAVRIK Coach Tool"));
-        const auto* label = program.window->statusBar()->findChild<QLabel*>(QStringLiteral("stateName"));
+        const auto* label =
+            program.window->statusBar()->findChild<QLabel*>(QStringLiteral("stateName"));
         ASSERT_TRUE(label);
         EXPECT_EQ(label->text(), QString::fromUtf8(c.expectedState)) << c.language;
         EXPECT_EQ(program.game->GameState, 1);

@@ -9,7 +9,11 @@ class Prompts;
 // when the Language page changes the language.
 namespace LanguageModule {
 
-enum class Notice { Fallback, Termination };
+enum class Notice
+{
+    Fallback,
+    Termination
+};
 
 // The module's code: the first three characters of Preferences/Language,
 // upper-cased. On the first run (no code stored) the system language decides —
@@ -26,7 +30,12 @@ QLocale localeFor(const QString& requestedCode);
 // True when the module file of this code is in the program folder.
 bool isAvailable(const QString& code);
 
-enum class Outcome { Loaded, FellBackToEnglish, NoModule };
+enum class Outcome
+{
+    Loaded,
+    FellBackToEnglish,
+    NoModule
+};
 
 // Loads the module of the code, else the English one; makes it the source of
 // all texts and sets the matching locale.

@@ -8,7 +8,14 @@
 class Prompts
 {
 public:
-    enum class Icon { None, Information, Question, Warning, Error };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Warning,
+        Error
+    };
 
     virtual ~Prompts() = default;
 

@@ -47,7 +47,8 @@ std::vector<SettingInfo> buildCatalogue()
     add(#sec, QStringLiteral(prefix "%d"), SettingType::type,                                      \
         QStringLiteral("%1 to %2: " description).arg(first).arg(first + count - 1));
 #define TALV_GRID(sec, key, type)                                                                  \
-    add(#sec, QStringLiteral(#key "%u-%u"), SettingType::type, QStringLiteral("given by the caller"));
+    add(#sec, QStringLiteral(#key "%u-%u"), SettingType::type,                                     \
+        QStringLiteral("given by the caller"));
 #define TALV_COLOR(id, key, r, g, b)                                                               \
     for (const char* channel : {"R", "G", "B"})                                                    \
         add("Colors", QStringLiteral(key) + QLatin1String(channel), SettingType::Integer,          \
@@ -122,7 +123,8 @@ std::uint32_t readColor(const ColorKey& key)
     const QString section = QStringLiteral("Colors");
     const QString name = QLatin1String(key.name);
     const auto channel = [&](const char* suffix, int fallback) {
-        return std::uint32_t(std::clamp(readInt(section, name + QLatin1String(suffix), fallback), 0, 255));
+        return std::uint32_t(
+            std::clamp(readInt(section, name + QLatin1String(suffix), fallback), 0, 255));
     };
     // Read in the store's order: blue, green, red.
     const std::uint32_t blue = channel("B", key.b);

@@ -10,8 +10,16 @@
 // name and the default most readers pass, e.g. Key::Options::SecondsPerEnd.
 // Readers that pass another default use the two-argument read and say why there.
 
-enum class SettingType { Integer, Text };
-enum class UserFolder { GamesFolder, ConfigFolder };
+enum class SettingType
+{
+    Integer,
+    Text
+};
+enum class UserFolder
+{
+    GamesFolder,
+    ConfigFolder
+};
 
 struct IntKey
 {

@@ -45,8 +45,8 @@ void CEnd::SetLineup(const CTeam& team, int teamSlot, bool mixedDoubles, int lea
         indices = {0, 0, 0, fourth, third, third, third, fourth};
     } else {
         const bool noSecond = second == CPlayer::NoPlayerId;
-        indices = {lead, lead, noSecond ? lead : second, noSecond ? third : second,
-                   third, third, fourth, fourth};
+        indices = {lead,   lead,  noSecond ? lead : second, noSecond ? third : second, third, third,
+                   fourth, fourth};
     }
     for (int i = 0; i < StonesPerTeam; ++i) {
         CStone& s = Stones[std::size_t(teamSlot * StonesPerTeam + i)];

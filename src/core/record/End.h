@@ -14,7 +14,7 @@ struct CEnd
     static constexpr int StonesPerTeam = 8;
     static constexpr qint32 NotCountedScore = 9; // an end score of 9 or more
 
-    qint32 EndResultFlag = 0; // not in game files
+    qint32 EndResultFlag = 0;    // not in game files
     qint32 FirstThrowerFlag = 0; // 0: team 1 delivers first (team 2 has the last stone)
     qint32 EndValue1 = 0;
     qint32 EndValue2 = 0;

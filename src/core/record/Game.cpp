@@ -1,10 +1,10 @@
 #include "Game.h"
 
+#include "Vocabulary.h"
 #include "core/base/Prompts.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/base/Texts.h"
-#include "Vocabulary.h"
 
 #include <QDateTime>
 
@@ -247,8 +247,8 @@ void CGame::SetStonePlayer(int playerIndex, int teamSlot, int position, int ston
 {
     const int slot = teamSlot == 0 || teamSlot == 1 ? teamSlot : CurrentTeamSlot();
     const int pos = position >= 0 && position <= 3 ? position : std::clamp(CurrentPlayer, 0, 3);
-    const int k = stoneOfPlayer == 0 || stoneOfPlayer == 1 ? stoneOfPlayer
-                                                            : std::clamp(CurrentStone, 0, 1);
+    const int k =
+        stoneOfPlayer == 0 || stoneOfPlayer == 1 ? stoneOfPlayer : std::clamp(CurrentStone, 0, 1);
     const CPlayer& player = GetPlayer(slot, playerIndex);
     CStone& stone = currentEnd().stone(slot, pos, k);
     stone.PlayerIndex = qint32(&player - GetTeam(slot).Players.data());
@@ -333,8 +333,8 @@ QString CGame::TagListText() const
         return text + Texts::get(kTagListEmptyId);
     int number = 1;
     for (const CTagEvent& tag : tags) {
-        const QString when = QDateTime::fromSecsSinceEpoch(tag.TagTime).toString(
-            QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString when = QDateTime::fromSecsSinceEpoch(tag.TagTime)
+                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         const QString pad = tag.TagName.size() < 11 ? QStringLiteral("    ") : QString();
         text += QStringLiteral("%1:   %2 %3s\t  %4%5\t%6\t\n")
                     .arg(number++)

@@ -41,7 +41,13 @@ QString withLineBreaks(const QString& field)
     return text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
 }
 
-enum Language { English, German, French, Italian };
+enum Language
+{
+    English,
+    German,
+    French,
+    Italian
+};
 
 struct BuiltInTexts
 {

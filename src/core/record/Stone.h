@@ -46,7 +46,7 @@ struct CStone
     qint32 Task = -1;
     qint32 Handle = -1;
     qint32 Points = -1;
-    QString TaskName;   // names shown, filled when the shot is recorded
+    QString TaskName; // names shown, filled when the shot is recorded
     QString HandleName;
     QString PointsName;
     qint32 ValidFlag = 1;

@@ -19,7 +19,7 @@ struct CPlayer : CIDString
 {
     static constexpr qint16 NoPlayerId = 127;
 
-    QString Role;        // "Skip" for the team's skip
+    QString Role; // "Skip" for the team's skip
     qint32 OrderNumber = 0;
     QChar HandCode = QLatin1Char('R'); // travels with the player, not in game files
 

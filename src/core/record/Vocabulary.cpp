@@ -9,28 +9,40 @@ namespace Vocabulary {
 
 namespace {
 
-constexpr std::array<const char*, TaskCount> kTaskLabels = {
-    "&D 0Draw",          "&F 0Front",        "&G 0Guard",
-    "&R 0Raise (tap back)", "&W 0Wick/Softpeeling", "&Z 0Freeze",
-    "&T 1Takeout",       "&H 1Hit and Roll", "&C 1Clearing",
-    "&S 1Double Takeout", "&P 1Promotion Takeout", "&->2through",
-    "&->2not played",    "&->2no statistics"};
+constexpr std::array<const char*, TaskCount> kTaskLabels = {"&D 0Draw",
+                                                            "&F 0Front",
+                                                            "&G 0Guard",
+                                                            "&R 0Raise (tap back)",
+                                                            "&W 0Wick/Softpeeling",
+                                                            "&Z 0Freeze",
+                                                            "&T 1Takeout",
+                                                            "&H 1Hit and Roll",
+                                                            "&C 1Clearing",
+                                                            "&S 1Double Takeout",
+                                                            "&P 1Promotion Takeout",
+                                                            "&->2through",
+                                                            "&->2not played",
+                                                            "&->2no statistics"};
 
 constexpr std::array<const char*, HandleCount> kHandleLabels = {
-    "&Iclockwise (In-turn)",           "&Ocounter clockwise (Out-turn)",
-    "&Iclockwise (inside->out)",       "&Ocounter clockwise (inside->out)",
-    "&Iclockwise (outside->in)",       "&Ocounter clockwise (outside->in)"};
+    "&Iclockwise (In-turn)",     "&Ocounter clockwise (Out-turn)",
+    "&Iclockwise (inside->out)", "&Ocounter clockwise (inside->out)",
+    "&Iclockwise (outside->in)", "&Ocounter clockwise (outside->in)"};
 
-constexpr std::array<const char*, PointsCount> kPointsLabels = {
-    "&00 (0%)",          "&11 (25%)",         "&22 (50%)",
-    "&33 (75%)",         "&44 (100%)",        "&55 (bonus point)",
-    "&66 (super point)", "&XX (not considered)", "&XX (rule violation)"};
+constexpr std::array<const char*, PointsCount> kPointsLabels = {"&00 (0%)",
+                                                                "&11 (25%)",
+                                                                "&22 (50%)",
+                                                                "&33 (75%)",
+                                                                "&44 (100%)",
+                                                                "&55 (bonus point)",
+                                                                "&66 (super point)",
+                                                                "&XX (not considered)",
+                                                                "&XX (rule violation)"};
 
 constexpr const char* kNoBonusPoint = "&44 (no bonus point, use 4)";
 constexpr const char* kNoSuperPoint = "&44 (no super point, use 4)";
 
-template <std::size_t N>
-QString pick(const std::array<const char*, N>& table, int code)
+template <std::size_t N> QString pick(const std::array<const char*, N>& table, int code)
 {
     if (code < 0 || code >= int(N))
         return {};
@@ -60,8 +72,7 @@ QStringList readyMadeTexts(const NumberedKey& key)
     return texts;
 }
 
-template <typename NameOf>
-std::vector<Entry> entries(int first, int last, NameOf nameOf)
+template <typename NameOf> std::vector<Entry> entries(int first, int last, NameOf nameOf)
 {
     std::vector<Entry> list;
     for (int code = first; code <= last; ++code) {

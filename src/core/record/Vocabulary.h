@@ -25,7 +25,12 @@ inline constexpr int TaskNoStatistics = 13;
 inline constexpr int PointsNotConsidered = 7;
 inline constexpr int PointsRuleViolation = 8;
 
-enum class TaskCategory { Draw = 0, Takeout = 1, Other = 2 };
+enum class TaskCategory
+{
+    Draw = 0,
+    Takeout = 1,
+    Other = 2
+};
 
 // Built-in labels (codes outside the range give an empty text).
 QString builtInTaskLabel(int code);

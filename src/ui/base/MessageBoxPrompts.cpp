@@ -22,8 +22,9 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-bool ask(QWidget* parent, const QString& text, Prompts::Icon icon, QMessageBox::StandardButton first,
-         QMessageBox::StandardButton second, bool secondIsDefault)
+bool ask(QWidget* parent, const QString& text, Prompts::Icon icon,
+         QMessageBox::StandardButton first, QMessageBox::StandardButton second,
+         bool secondIsDefault)
 {
     QMessageBox box(boxIcon(icon), QApplication::applicationName(), text, first | second, parent);
     box.setDefaultButton(secondIsDefault ? second : first);

@@ -55,12 +55,14 @@ TEST_F(LanguageModuleTest, CodeComesFromTheSettingOrOnFirstRunFromTheSystem)
         if (*c.stored)
             Settings::write(Key::Preferences::Language, QString::fromUtf8(c.stored));
         EXPECT_EQ(LanguageModule::selectCode(QLocale(c.system)), QLatin1String(c.expected));
-        EXPECT_EQ(Settings::contains(QStringLiteral("Preferences"), QStringLiteral("LanguageGuidelines")),
-                  c.writesCode)
+        EXPECT_EQ(
+            Settings::contains(QStringLiteral("Preferences"), QStringLiteral("LanguageGuidelines")),
+            c.writesCode)
             << c.stored;
         if (c.writesCode) {
             EXPECT_EQ(Settings::read(Key::Preferences::Language), QLatin1String(c.expected));
-            EXPECT_EQ(Settings::read(Key::Preferences::LanguageGuidelines), QLatin1String(c.expected));
+            EXPECT_EQ(Settings::read(Key::Preferences::LanguageGuidelines),
+                      QLatin1String(c.expected));
         }
     }
 }
@@ -139,7 +141,8 @@ TEST_F(LanguageModuleTest, EveryModuleHoldsEveryTextWithItsArguments)
         const QDomNodeList messages = document.elementsByTagName(QStringLiteral("message"));
         for (int i = 0; i < messages.size(); ++i) {
             const QDomElement message = messages.at(i).toElement();
-            const QDomElement translation = message.firstChildElement(QStringLiteral("translation"));
+            const QDomElement translation =
+                message.firstChildElement(QStringLiteral("translation"));
             EXPECT_FALSE(translation.hasAttribute(QStringLiteral("type")));
             texts.insert(message.attribute(QStringLiteral("id")), translation.text());
         }
@@ -162,7 +165,8 @@ TEST_F(LanguageModuleTest, EveryModuleHoldsEveryTextWithItsArguments)
         EXPECT_EQ(module.keys(), english.keys()) << code.toStdString();
         for (auto it = english.begin(); it != english.end(); ++it) {
             const QString text = module.value(it.key());
-            EXPECT_FALSE(text.trimmed().isEmpty()) << code.toStdString() << " " << it.key().toStdString();
+            EXPECT_FALSE(text.trimmed().isEmpty())
+                << code.toStdString() << " " << it.key().toStdString();
             EXPECT_EQ(placeholders(text), placeholders(it.value()))
                 << code.toStdString() << " " << it.key().toStdString();
         }

@@ -7,8 +7,7 @@
 #include <QSettings>
 
 class SettingsStoreTest : public SettingsTest
-{
-};
+{};
 
 TEST_F(SettingsStoreTest, MissingKeysYieldTheReadersDefaultAndWriteNothing)
 {
@@ -44,7 +43,7 @@ TEST_F(SettingsStoreTest, NonsenseWhereANumberBelongsGivesTheDefault)
         const char* stored;
         int expected;
     };
-    const Case cases[] = {{"abc", 438}, {"", 438},         {"12.5", 438},
+    const Case cases[] = {{"abc", 438},         {"", 438},    {"12.5", 438},
                           {"99999999999", 438}, {" 42 ", 42}, {"-7", -7}};
     for (const Case& c : cases) {
         Settings::writeText(QStringLiteral("Options"), QStringLiteral("SecondsPerEnd"),

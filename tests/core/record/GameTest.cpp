@@ -1,7 +1,7 @@
+#include "core/record/Game.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/base/Texts.h"
-#include "core/record/Game.h"
 
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
@@ -65,7 +65,7 @@ TEST_F(GameTest, GameKindSettingsDecideEndsAndThinkingTime)
         int md, wheelchair, totalEnds, expectedEnds, expectedSecondsPerEnd;
     };
     const Case cases[] = {
-        {0, 0, 9, 9, 438}, {1, 0, 9, 7, 345}, {0, 1, 9, 7, 510},
+        {0, 0, 9, 9, 438}, {1, 0, 9, 7, 345},   {0, 1, 9, 7, 510},
         {1, 1, 9, 7, 510}, // wheelchair wins
         {0, 1, 5, 5, 510}, {0, 0, 50, 19, 438}, {0, 0, -3, 0, 438},
     };
@@ -316,8 +316,8 @@ TEST_F(GameTest, TeamTotalsCountEndsBeforeTheCurrentOne)
     {
         int currentEnd, state, review, total1, total2;
     };
-    const Case cases[] = {{0, 6, 0, 0, 0}, {3, 6, 0, 2, 3}, {3, 8, 0, 3, 3},
-                          {3, 8, 1, 2, 3}, {19, 6, 0, 3, 3}};
+    const Case cases[] = {
+        {0, 6, 0, 0, 0}, {3, 6, 0, 2, 3}, {3, 8, 0, 3, 3}, {3, 8, 1, 2, 3}, {19, 6, 0, 3, 3}};
     for (const Case& c : cases) {
         game.CurrentEnd = c.currentEnd;
         game.GameState = c.state;

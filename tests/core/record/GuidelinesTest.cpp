@@ -1,8 +1,8 @@
+#include "core/record/Guidelines.h"
 #include "core/base/Cp1252.h"
 #include "core/base/ProgramFolder.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
-#include "core/record/Guidelines.h"
 
 #include "support/TestSettings.h"
 
@@ -28,8 +28,9 @@ TEST_F(GuidelinesTest, WithoutAFileTheDefaultsAndBuiltInTextsHold)
 {
     GuidelineTable table;
     table.LoadGuidelines(QStringLiteral("ENG"), false, files_.filePath(QStringLiteral("none.txt")));
-    EXPECT_EQ(table[14].Caption, QStringLiteral("clockwise\r\n- In-turn for right handed players\r\n"
-                                                "- Out-turn for left handed players"));
+    EXPECT_EQ(table[14].Caption,
+              QStringLiteral("clockwise\r\n- In-turn for right handed players\r\n"
+                             "- Out-turn for left handed players"));
     for (int task = 0; task < 14; ++task) {
         EXPECT_EQ(table[task].NormalText, QStringLiteral("no guideline defined"));
         EXPECT_EQ(table[task].ShortCode, task == 11 ? QStringLiteral("->") : QString());
@@ -54,7 +55,8 @@ TEST_F(GuidelinesTest, BuiltInTextsFollowTheLanguageAndTasksKeepWhatTheyHeld)
     EXPECT_EQ(table[3].NormalText, QStringLiteral("loaded before"));
     table.LoadGuidelines(QStringLiteral("GER"), true, QString());
     EXPECT_EQ(table[14].Caption,
-              QString::fromUtf8("Uhrzeigersinn\r\n- In-turn für Rechthänder\r\n- Out-turn für Linkshänder"));
+              QString::fromUtf8(
+                  "Uhrzeigersinn\r\n- In-turn für Rechthänder\r\n- Out-turn für Linkshänder"));
     EXPECT_EQ(table[20].Caption, QStringLiteral("5 (Bonus Punkt)"));
     table.LoadGuidelines(QStringLiteral("FRA"), false, QString());
     EXPECT_EQ(table[0].LastStoneWord, QString::fromUtf8("dernière pierre"));
@@ -113,7 +115,8 @@ TEST_F(GuidelinesTest, ShippedFilesAreCompleteInEveryLanguage)
 
         GuidelineTable table;
         table.LoadGuidelines(code, false, path);
-        const QStringList codes = {"D", "F", "G", "R", "W", "Z", "T", "H", "C", "S", "P", "->", "NP", "NS"};
+        const QStringList codes = {"D", "F", "G", "R", "W",  "Z",  "T",
+                                   "H", "C", "S", "P", "->", "NP", "NS"};
         for (int task = 0; task < 14; ++task) {
             EXPECT_EQ(table[task].ShortCode, codes[task]) << language << task;
             EXPECT_FALSE(table[task].Caption.isEmpty()) << language << task;

@@ -1,6 +1,6 @@
+#include "core/record/Vocabulary.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
-#include "core/record/Vocabulary.h"
 
 #include "support/TestSettings.h"
 
@@ -25,14 +25,25 @@ protected:
 
 TEST_F(VocabularyTest, BuiltInTaskListInCodeOrder)
 {
-    const QStringList expected = {
-        "Draw",     "Front",        "Guard",          "Raise (tap back)", "Wick/Softpeeling",
-        "Freeze",   "Takeout",      "Hit and Roll",   "Clearing",         "Double Takeout",
-        "Promotion Takeout", "through", "not played", "no statistics"};
+    const QStringList expected = {"Draw",
+                                  "Front",
+                                  "Guard",
+                                  "Raise (tap back)",
+                                  "Wick/Softpeeling",
+                                  "Freeze",
+                                  "Takeout",
+                                  "Hit and Roll",
+                                  "Clearing",
+                                  "Double Takeout",
+                                  "Promotion Takeout",
+                                  "through",
+                                  "not played",
+                                  "no statistics"};
     EXPECT_EQ(names(Vocabulary::taskList()), expected);
     EXPECT_EQ(Vocabulary::accelerator(Vocabulary::taskLabel(5)), QLatin1Char('Z'));
     EXPECT_EQ(Vocabulary::taskCategory(Vocabulary::taskLabel(5)), Vocabulary::TaskCategory::Draw);
-    EXPECT_EQ(Vocabulary::taskCategory(Vocabulary::taskLabel(9)), Vocabulary::TaskCategory::Takeout);
+    EXPECT_EQ(Vocabulary::taskCategory(Vocabulary::taskLabel(9)),
+              Vocabulary::TaskCategory::Takeout);
     EXPECT_EQ(Vocabulary::taskCategory(Vocabulary::taskLabel(11)), Vocabulary::TaskCategory::Other);
     EXPECT_EQ(Vocabulary::accelerator(Vocabulary::taskLabel(12)), QLatin1Char('-'));
 }
@@ -75,7 +86,8 @@ TEST_F(VocabularyTest, HandleListOffersAdvancedOptionsWhileSwitchedOn)
 
 TEST_F(VocabularyTest, RemarkListStartsBlankAndSkipsEmptyKeys)
 {
-    Settings::writeText(QStringLiteral("Types"), QStringLiteral("Remark12"), QStringLiteral("late"));
+    Settings::writeText(QStringLiteral("Types"), QStringLiteral("Remark12"),
+                        QStringLiteral("late"));
     Settings::writeText(QStringLiteral("Types"), QStringLiteral("Remark5"), QStringLiteral("pick"));
     Settings::writeText(QStringLiteral("Types"), QStringLiteral("Remark6"), QString());
     Settings::writeText(QStringLiteral("Types"), QStringLiteral("Comment0"), QStringLiteral("ice"));
@@ -90,9 +102,9 @@ TEST_F(VocabularyTest, WhatCountsInPercentages)
         int task, points;
         bool counts;
     };
-    const Case cases[] = {{0, 0, true},   {10, 4, true},  {6, 6, true},  {11, 4, false},
-                          {0, 7, false},  {0, 8, false},  {0, -1, false}, {12, 3, true},
-                          {0, 9, false}};
+    const Case cases[] = {{0, 0, true},   {10, 4, true}, {6, 6, true},
+                          {11, 4, false}, {0, 7, false}, {0, 8, false},
+                          {0, -1, false}, {12, 3, true}, {0, 9, false}};
     for (const Case& c : cases)
         EXPECT_EQ(Vocabulary::countsInPercentages(c.task, c.points), c.counts)
             << c.task << "/" << c.points;
