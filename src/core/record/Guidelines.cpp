@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 // Longest line kept from a guideline file; the rest of a longer line is skipped.
@@ -14,11 +16,16 @@ constexpr qint64 kMaxLineBytes = 64 * 1024;
 
 // Reads one line of an 8-bit file as the platform's text mode does: the line end
 // (LF, CR LF) removed, text after a NUL byte dropped. False at the end of the file.
-bool readLine(QFile& file, QString& line)
+// The buffer is reused from line to line.
+bool readLine(QFile& file, QByteArray& buffer, QString& line)
 {
     if (file.atEnd())
         return false;
-    QByteArray bytes = file.readLine(kMaxLineBytes + 1);
+    buffer.resize(kMaxLineBytes + 2);
+    const qint64 length = file.readLine(buffer.data(), buffer.size());
+    if (length < 0)
+        return false;
+    QByteArrayView bytes(buffer.constData(), length);
     if (!bytes.endsWith('\n')) { // cut off: skip the rest of the line
         char c = 0;
         while (file.getChar(&c) && c != '\n') {
@@ -28,7 +35,7 @@ bool readLine(QFile& file, QString& line)
         bytes.chop(1);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
-    bytes.truncate(kMaxLineBytes);
+    bytes = bytes.first(std::min<qsizetype>(bytes.size(), kMaxLineBytes));
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         bytes.truncate(nul);
     line = Cp1252::decode(bytes);
@@ -132,12 +139,13 @@ void GuidelineTable::readFile(const QString& filePath)
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return;
+    QByteArray buffer;
     QString line;
     for (int i = 0; i < HeaderLines; ++i)
-        readLine(file, line);
+        readLine(file, buffer, line);
     for (int i = 0; i < FileTasks; ++i) {
         CGuideline& record = records_[std::size_t(i)];
-        if (!readLine(file, line)) {
+        if (!readLine(file, buffer, line)) {
             record.ShortCode.clear(); // the record at which the file ends
             return;
         }
@@ -145,7 +153,7 @@ void GuidelineTable::readFile(const QString& filePath)
         QString* fields[] = {&record.Caption, &record.NormalText, &record.LastStoneText,
                              &record.AheadText, &record.BehindText};
         for (QString* field : fields)
-            *field = readLine(file, line) ? withLineBreaks(line) : QString();
+            *field = readLine(file, buffer, line) ? withLineBreaks(line) : QString();
     }
 }
 
