@@ -441,4 +441,6 @@ void CGame::PlacePositionedStones(int powerPlay, const PositionedStoneSettings& 
         const float shift = (float(stoneA.y - 2150) / 600.0f + 1.0f) * sideDifference;
         stoneA.x -= pp * qint16(qint64(shift)); // toward zero, low 16 bits kept
     }
+    if (Observer)
+        Observer->houseViewsChanged();
 }

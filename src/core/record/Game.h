@@ -9,6 +9,15 @@
 
 class Prompts;
 
+// What a game tells the views about itself; the document forwards it as signals.
+class GameObserver
+{
+public:
+    virtual ~GameObserver() = default;
+    virtual void stateNameChanged(const QString& stateName) = 0;
+    virtual void houseViewsChanged() = 0;
+};
+
 // End, line-up position (player), stone of the player and order of a stone.
 struct GamePosition
 {
@@ -139,8 +148,34 @@ public:
     void PlacePositionedStones(int powerPlay);
 
     bool isFirstStoneOfEnd() const;
+    bool isFirstStoneOfGame() const { return CurrentEnd == 0 && isFirstStoneOfEnd(); }
+    bool isLastStoneOfEnd() const { return CurrentOrder + CurrentPlayer + CurrentStone == 5; }
+
+    // Order of play: moving the position through the game.
+    // One delivered stone forward: 1 moved, 0 refused (after the twentieth end)
+    // or review ended at the recording position.
+    int NextStone();
+    // One stone back: 1 moved, 0 at (or refused at) the first stone of the game.
+    int PreviousStone();
+    void EnterReview();
+    int LeaveReview(int restore);
+    void ResetPosition();
+    // end -1 keeps the end; a stone index outside 0..7 keeps the stone.
+    void GotoPosition(int end, int order, int stoneIndex);
+    void SetGameState(int state);
+    // First thrower of end nextEnd after end nextEnd - 1 ended s1 : s2; with
+    // SwitchLastStone on the user may be asked (question 5099). Returns the flag.
+    int SetNextEndFirstThrower(int nextEnd, int s1, int s2, Prompts& prompts);
+    int SetNextEndFirstThrower(int nextEnd, int s1, int s2, bool switchLastStone, Prompts& prompts);
+    // Empties the stone records of the current end and goes back to its first stone.
+    void ClearEnd();
+
+    // Receives the state name and redraw requests; may be null.
+    GameObserver* Observer = nullptr;
 
 private:
     void initialise(const NewGameOptions& options);
     bool stepMisBack();
+    void enterEnd(int end);
+    void carryForward(const CStone& previous);
 };
