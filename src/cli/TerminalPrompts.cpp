@@ -23,6 +23,12 @@ bool TerminalPrompts::askOkCancel(const QString& text, Icon, bool)
     return false;
 }
 
+Prompts::Answer TerminalPrompts::askYesNoCancel(const QString& text, Icon)
+{
+    printLine(text + QStringLiteral(" [answered: Cancel]"));
+    return Answer::Cancel;
+}
+
 void TerminalPrompts::message(const QString& text, Icon)
 {
     printLine(text);

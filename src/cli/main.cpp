@@ -2,6 +2,10 @@
 
 #include "core/app/LanguageModule.h"
 #include "core/base/Settings.h"
+#include "core/base/SettingsKeys.h"
+#include "core/files/Document.h"
+#include "core/files/DocumentJson.h"
+#include "core/files/TagExport.h"
 #include "core/record/Game.h"
 #include "core/record/GameJson.h"
 
@@ -13,19 +17,86 @@
 
 namespace {
 
+// Exit statuses
+constexpr int kOk = 0;
+constexpr int kUsage = 2;
+constexpr int kCannotRead = 3;
+constexpr int kCannotWrite = 4;
+
 const char* const kDescription =
     "The command-line companion of HAVRIK Coach Tool. It uses the same settings\n"
     "and language module as the program and prints its results as JSON on\n"
     "standard output (UTF-8); messages go to standard error.\n"
     "\n"
     "Commands:\n"
-    "  new    Print a new game record, made under the settings in force, as\n"
-    "         {\"Game\": {...}}.";
+    "  new                 Print a new game record, made under the settings in\n"
+    "                      force, as {\"Game\": {...}}.\n"
+    "  show FILE           Print the document held after opening FILE (.cus, .cub\n"
+    "                      or .cis).\n"
+    "  convert IN OUT      Open IN as the program does and save it to OUT as the\n"
+    "                      Save command does (newest layout; OUT is replaced; the\n"
+    "                      tag list is written beside OUT when the game is under way).\n"
+    "  tags FILE [-o OUT]  Write the tag list of FILE (default: beside FILE).\n"
+    "\n"
+    "Exit status: 0 success, 2 usage error, 3 FILE cannot be read, 4 the output\n"
+    "cannot be written.";
+
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
 
 void printJson(const QJsonObject& object)
 {
     const QByteArray json = QJsonDocument(object).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+}
+
+bool open(CTALVStatsDoc& document, const QString& path, Prompts& prompts)
+{
+    QString error;
+    if (document.OpenDocument(path, prompts, &error))
+        return true;
+    printError(path + QStringLiteral(": ") + error);
+    return false;
+}
+
+int showCommand(const QString& path, Prompts& prompts)
+{
+    CTALVStatsDoc document;
+    if (!open(document, path, prompts))
+        return kCannotRead;
+    printJson(documentToJson(document.fields(), document.game()));
+    return kOk;
+}
+
+int convertCommand(const QString& in, const QString& out, Prompts& prompts)
+{
+    CTALVStatsDoc document;
+    if (!open(document, in, prompts))
+        return kCannotRead;
+    return document.SaveAs(out, prompts) ? kOk : kCannotWrite;
+}
+
+int tagsCommand(const QString& path, const QString& out, Prompts& prompts)
+{
+    CTALVStatsDoc document;
+    if (!open(document, path, prompts))
+        return kCannotRead;
+    const QString target = out.isEmpty() ? TagExport::tagFilePath(path) : out;
+    TagExport::Input input{&document.guidelines(), &document.VideoStartTime,
+                           Settings::read(Key::Options::CSVSeparator), QLocale()};
+    switch (TagExport::exportTo(target, document.game(), input)) {
+    case TagExport::Result::Written:
+        return kOk;
+    case TagExport::Result::NotDue:
+        printError(path + QStringLiteral(": the game has not started; no tag list written."));
+        return kOk;
+    case TagExport::Result::CannotCreate:
+        printError(target + QStringLiteral(": the tag list cannot be written."));
+        return kCannotWrite;
+    }
+    return kCannotWrite;
 }
 
 } // namespace
@@ -41,26 +112,50 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    QStringLiteral("Output file of the tags command."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
-    parser.process(application);
+    if (!parser.parse(application.arguments())) {
+        printError(parser.errorText());
+        return kUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return kOk;
+    }
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) {
-        std::fprintf(stderr, "%s\n", parser.helpText().toUtf8().constData());
-        return 2;
+        printError(parser.helpText());
+        return kUsage;
     }
+    const QString command = arguments.value(0);
+    const auto usage = [&]() {
+        printError(QStringLiteral("talvstats-cli: unknown command '%1'. See talvstats-cli --help.")
+                       .arg(arguments.join(QLatin1Char(' '))));
+        return kUsage;
+    };
+    const bool known = (command == QLatin1String("new") && arguments.size() == 1) ||
+                       (command == QLatin1String("show") && arguments.size() == 2) ||
+                       (command == QLatin1String("convert") && arguments.size() == 3) ||
+                       (command == QLatin1String("tags") && arguments.size() == 2);
+    if (!known || (parser.isSet(output) && command != QLatin1String("tags")))
+        return usage();
 
     TerminalPrompts prompts;
     if (!LanguageModule::selectAndLoad(prompts))
-        return 0; // the termination notice was printed
+        return kOk; // the termination notice was printed
 
-    const QString command = arguments.first();
-    if (command == QLatin1String("new") && arguments.size() == 1) {
+    if (command == QLatin1String("new")) {
         const CGame game;
         printJson({{QStringLiteral("Game"), gameToJson(game)}});
-        return 0;
+        return kOk;
     }
-    std::fprintf(stderr, "talvstats-cli: unknown command '%s'. See talvstats-cli --help.\n",
-                 arguments.join(QLatin1Char(' ')).toUtf8().constData());
-    return 2;
+    if (command == QLatin1String("show"))
+        return showCommand(arguments[1], prompts);
+    if (command == QLatin1String("convert"))
+        return convertCommand(arguments[1], arguments[2], prompts);
+    return tagsCommand(arguments[1], parser.value(output), prompts);
 }

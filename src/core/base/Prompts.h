@@ -16,6 +16,12 @@ public:
         Warning,
         Error
     };
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
 
     virtual ~Prompts() = default;
 
@@ -25,5 +31,11 @@ public:
     // OK/Cancel question; cancelIsDefault preselects the second button.
     virtual bool askOkCancel(const QString& text, Icon icon = Icon::Question,
                              bool cancelIsDefault = false) = 0;
+    // Yes/No/Cancel question, Yes preselected.
+    virtual Answer askYesNoCancel(const QString& text, Icon icon = Icon::Question) = 0;
     virtual void message(const QString& text, Icon icon = Icon::Information) = 0;
+    // The save dialog: the proposed path, a filter such as "Games (*.cus)" and the
+    // extension a typed name without one gets. Empty when cancelled.
+    virtual QString askSavePath(const QString& proposedPath, const QString& filter,
+                                const QString& defaultSuffix) = 0;
 };

@@ -1,6 +1,7 @@
 #include "MessageBoxPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -43,8 +44,33 @@ bool MessageBoxPrompts::askOkCancel(const QString& text, Icon icon, bool cancelI
     return ask(parent_, text, icon, QMessageBox::Ok, QMessageBox::Cancel, cancelIsDefault);
 }
 
+Prompts::Answer MessageBoxPrompts::askYesNoCancel(const QString& text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), QApplication::applicationName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void MessageBoxPrompts::message(const QString& text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), QApplication::applicationName(), text, QMessageBox::Ok, parent_);
     box.exec();
+}
+
+QString MessageBoxPrompts::askSavePath(const QString& proposedPath, const QString& filter,
+                                       const QString& defaultSuffix)
+{
+    QFileDialog dialog(parent_, QString(), proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposedPath);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -12,7 +12,10 @@ public:
 
     bool askYesNo(const QString& text, Icon icon, bool noIsDefault) override;
     bool askOkCancel(const QString& text, Icon icon, bool cancelIsDefault) override;
+    Answer askYesNoCancel(const QString& text, Icon icon) override;
     void message(const QString& text, Icon icon) override;
+    QString askSavePath(const QString& proposedPath, const QString& filter,
+                        const QString& defaultSuffix) override;
 
 private:
     QWidget* parent_;

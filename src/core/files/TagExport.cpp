@@ -1,0 +1,240 @@
+#include "TagExport.h"
+
+#include "core/base/Clock.h"
+#include "core/base/Cp1252.h"
+#include "core/record/Game.h"
+#include "core/record/Guidelines.h"
+
+#include <QDateTime>
+#include <QSaveFile>
+
+namespace TagExport {
+
+namespace {
+
+const QString kStandardDelimiters = QStringLiteral(" \t'\"-+:;,\n\r");
+
+QStringList tokens(const QString& text, const QString& delimiters)
+{
+    QStringList list;
+    QString current;
+    for (const QChar c : text) {
+        if (delimiters.contains(c)) {
+            if (!current.isEmpty())
+                list.append(current);
+            current.clear();
+        } else {
+            current.append(c);
+        }
+    }
+    if (!current.isEmpty())
+        list.append(current);
+    return list;
+}
+
+QString timeWithSeconds(const QLocale& locale, const QTime& time)
+{
+    // The locale's long time format without its time-zone part.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return locale.toString(time, format.trimmed());
+}
+
+// Assembles rows of sixteen columns.
+class Rows
+{
+public:
+    Rows(QString separator, qint64 start, QLocale locale)
+        : separator_(std::move(separator)), start_(start), locale_(std::move(locale))
+    {
+        add(QStringList{"Date", "Time", "Position", "Duration", "End", "Team", "Stone", "Teamname",
+                        "Name", "Actions", "Outcome", "Task", "Handle", "Points", "Remark",
+                        "Comment"});
+    }
+
+    // Date, time, position and duration, then the twelve given columns.
+    void add(qint64 when, qint64 position, qint64 durationSeconds, const QStringList& columns)
+    {
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(when);
+        QStringList row{locale_.toString(local.date(), QLocale::ShortFormat),
+                        timeWithSeconds(locale_, local.time()), QString::number(position * 1000),
+                        QString::number(durationSeconds * 1000)};
+        row += columns;
+        add(row);
+    }
+    void addAt(qint64 when, qint64 durationSeconds, const QStringList& columns)
+    {
+        add(when, when - start_, durationSeconds, columns);
+    }
+
+    QString text;
+
+private:
+    void add(const QStringList& row) { text += row.join(separator_) + QLatin1Char('\n'); }
+
+    QString separator_;
+    qint64 start_;
+    QLocale locale_;
+};
+
+QStringList columns(int end, int team, int stone, const QString& teamName = {},
+                    const QString& name = {}, const QString& action = {},
+                    const QString& outcome = {}, const QStringList& judgement = {})
+{
+    QStringList list{QString::number(end),
+                     QString::number(team),
+                     QString::number(stone),
+                     teamName,
+                     name,
+                     action,
+                     outcome};
+    list += judgement.isEmpty() ? QStringList(5) : judgement;
+    return list;
+}
+
+QString totals(const CGame& game)
+{
+    return QStringLiteral("%1 - %2").arg(game.Teams[0].TeamTotal).arg(game.Teams[1].TeamTotal);
+}
+
+QStringList judgementOf(const CStone& stone, const GuidelineTable& guidelines)
+{
+    const int task = stone.Task >= 12 ? 11 : stone.Task;
+    const QString taskCode = task < 0 ? QString() : guidelines[task].ShortCode;
+    const QString handleCode =
+        stone.Handle >= 0 && stone.Handle <= 5
+            ? guidelines[GuidelineTable::FirstHandle + stone.Handle].ShortCode
+            : QString();
+    QString points;
+    if (stone.Points >= 7 || task == 11)
+        points = QStringLiteral("X");
+    else if (stone.Points >= 0)
+        points = QString::number(stone.Points);
+    return {taskCode, handleCode, points, cleanedText(stone.Remark), cleanedText(stone.Comment)};
+}
+
+} // namespace
+
+QString separatorFrom(const QString& setting)
+{
+    const QString lower = setting.toLower();
+    return lower == QLatin1String("tab") ? QStringLiteral("\t") : lower;
+}
+
+QString cleanedText(const QString& text)
+{
+    const QStringList parts = tokens(text, kStandardDelimiters);
+    return parts.isEmpty() ? text : parts.join(QLatin1Char('_'));
+}
+
+QString abbreviatedName(const QString& name, const QString& separator)
+{
+    const QString delimiters = separator.size() <= 1 ? separator + kStandardDelimiters : separator;
+    const QStringList parts = tokens(name, delimiters);
+    if (parts.isEmpty())
+        return {};
+    if (parts.size() == 1)
+        return parts.first();
+    return parts.first().left(1) + QLatin1Char('_') + parts.last();
+}
+
+QString tagFilePath(const QString& gamePath)
+{
+    QString path = gamePath;
+    path.remove(QStringLiteral(".cus"));
+    return path + QStringLiteral("_tag.csv");
+}
+
+QString buildText(CGame& game, const Input& input)
+{
+    const QString separator = separatorFrom(input.separatorSetting);
+    if (game.ReviewMode == 0) {
+        game.EnterReview();
+        game.ResetPosition();
+    }
+
+    qint64 start = 0;
+    QString firstAction;
+    if (*input.videoStartTime > 0) {
+        start = *input.videoStartTime;
+        firstAction = QStringLiteral("Start Video");
+    } else {
+        start = game.Ends[0].EndStartTime;
+        if (start <= 0) {
+            // A lasting change: also into the copy that review mode restores.
+            start = Clock::now();
+            game.Ends[0].EndStartTime = start;
+            game.ReviewCopy[0].EndStartTime = start;
+        }
+        *input.videoStartTime = start;
+        firstAction = QStringLiteral("Start of Game");
+    }
+
+    Rows rows(separator, start, input.locale);
+    rows.addAt(start, 0, columns(1, 0, 0, {}, {}, firstAction));
+    qint64 mark = start;
+    bool anyStone = false;
+    do {
+        const int endNumber = game.CurrentEnd + 1;
+        // The first stone of an end; in mixed doubles that is player 1's second stone.
+        if (game.isFirstStoneOfEnd()) {
+            const qint64 endStart = game.currentEnd().EndStartTime;
+            mark = std::max(endStart > 0 ? endStart : mark, start);
+            if (game.CurrentEnd >= 0) {
+                rows.addAt(mark, 0,
+                           columns(endNumber, 0, 0, {}, {},
+                                   QStringLiteral("Start of End %1").arg(endNumber), totals(game)));
+            }
+        }
+        CStone work = game.currentStone();
+        mark = std::max(mark, start);
+        qint64 duration = 0;
+        if (work.DeliveryTime <= 0)
+            work.DeliveryTime = mark;
+        else
+            duration = work.DeliveryTime - mark;
+
+        const int team = game.CurrentTeamSlot() + 1;
+        const int stoneNumber = game.CurrentStone + 2 * game.CurrentPlayer + 1;
+        const QString teamName = abbreviatedName(game.GetTeam(team - 1).ShortName, separator);
+        const QString playerName =
+            abbreviatedName(game.GetPlayer(team - 1, work.PlayerIndex).Text, separator);
+        rows.addAt(mark, duration,
+                   columns(endNumber, team, stoneNumber, teamName, playerName, {}, {},
+                           judgementOf(work, *input.guidelines)));
+        mark = work.DeliveryTime;
+        anyStone = true;
+        for (const CTagEvent& tag : work.Tags) {
+            if (tag.TagTime <= 0 || tag.TagTime < start)
+                continue;
+            rows.addAt(tag.TagTime, tag.TagDuration,
+                       columns(endNumber, team, stoneNumber, teamName, playerName, tag.TagName,
+                               tag.TagOutcome));
+        }
+    } while (game.NextStone() != 0);
+
+    if (anyStone && game.CurrentEnd > 0 && game.GameState >= 8) {
+        const qint64 position = (mark < start ? Clock::now() : mark) - start;
+        rows.add(mark, position, 0,
+                 columns(game.CurrentEnd + 1, 0, 0, {}, {}, QStringLiteral("End of Game"),
+                         totals(game)));
+    }
+    if (game.ReviewMode != 0)
+        game.LeaveReview(1);
+    return rows.text;
+}
+
+Result exportTo(const QString& tagPath, CGame& game, const Input& input)
+{
+    if (game.GameState < 6)
+        return Result::NotDue;
+    QSaveFile file(tagPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result::CannotCreate;
+    QString text = buildText(game, input);
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    file.write(Cp1252::encode(text));
+    return file.commit() ? Result::Written : Result::CannotCreate;
+}
+
+} // namespace TagExport
