@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Cp1252 {
@@ -27,22 +28,16 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QChar ch : text) {
         const char16_t code = ch.unicode();
         if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-            bytes.append(char(code));
+            *out++ = char(code);
             continue;
         }
-        char out = '?';
-        for (int i = 0; i < 32; ++i) {
-            if (kHighTable[i] == code) {
-                out = char(0x80 + i);
-                break;
-            }
-        }
-        bytes.append(out);
+        const auto* found = std::find(kHighTable.begin(), kHighTable.end(), code);
+        *out++ = found == kHighTable.end() ? '?' : char(0x80 + (found - kHighTable.begin()));
     }
     return bytes;
 }

@@ -12,7 +12,8 @@ class BinaryWriter
 {
 public:
     void reserve(qsizetype size);
-    QByteArray bytes() const { return bytes_.left(used_); }
+    qsizetype size() const { return used_; }
+    // The bytes written; the writer starts again empty.
     QByteArray take();
 
     void writeUInt8(quint8 value) { write(value); }

@@ -203,10 +203,10 @@ CisImportResult importCis(const QByteArray& bytes, DocumentFields& doc, CGame& g
     first.EndScore[1] = in.readUInt8();
     first.FirstThrowerFlag = in.readInt16() == 0 ? 1 : 0;
 
-    // Replay up to the last recorded position. NextStone refuses to go past the
-    // twentieth end, so a last position the replay never meets (an end above 19,
-    // a player above 3) ends the replay there; the record at that position has
-    // been read already.
+    // Replay up to the last recorded position. A last position the replay never
+    // meets ends it at the first stone of the end after it, or, for an end of 19
+    // or more, at the last stone of the twentieth end, where NextStone refuses to
+    // go on: that stone's record has been read already.
     bool refused = false;
     while (in.ok()) {
         if (g.currentPosition() == h.Last)

@@ -372,7 +372,8 @@ QByteArray writeGameFile(const DocumentFields& doc, CGame& game)
     game.ApplyMisDefault();
     BinaryWriter out;
     // Room for a game of short texts and a few tags: one allocation in most cases.
-    out.reserve(4096 + qsizetype(std::clamp(game.RecordEnd + 1, 1, CGame::EndCount)) * 16 * 512);
+    out.reserve(4096 +
+                qsizetype(std::clamp(game.RecordEnd, 0, CGame::EndCount - 1) + 1) * 16 * 512);
     writeDocument(out, doc);
     writeGame(out, game);
     return out.take();

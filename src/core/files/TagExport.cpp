@@ -5,8 +5,11 @@
 #include "core/record/Game.h"
 #include "core/record/Guidelines.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QSaveFile>
+#include <QTime>
+
+#include <ctime>
 
 namespace TagExport {
 
@@ -14,30 +17,28 @@ namespace {
 
 const QString kStandardDelimiters = QStringLiteral(" \t'\"-+:;,\n\r");
 
-QStringList tokens(const QString& text, const QString& delimiters)
+QList<QStringView> tokens(QStringView text, QStringView delimiters)
 {
-    QStringList list;
-    QString current;
-    for (const QChar c : text) {
-        if (delimiters.contains(c)) {
-            if (!current.isEmpty())
-                list.append(current);
-            current.clear();
-        } else {
-            current.append(c);
+    QList<QStringView> list;
+    qsizetype begin = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool delimiter = i == text.size() || delimiters.contains(text[i]);
+        if (delimiter && begin >= 0) {
+            list.append(text.sliced(begin, i - begin));
+            begin = -1;
+        } else if (!delimiter && begin < 0) {
+            begin = i;
         }
     }
-    if (!current.isEmpty())
-        list.append(current);
     return list;
 }
 
-QString timeWithSeconds(const QLocale& locale, const QTime& time)
+// The locale's long time format without its time-zone part.
+QString timeWithSecondsFormat(const QLocale& locale)
 {
-    // The locale's long time format without its time-zone part.
     QString format = locale.timeFormat(QLocale::LongFormat);
     format.remove(QLatin1Char('t'));
-    return locale.toString(time, format.trimmed());
+    return format.trimmed();
 }
 
 // Assembles rows of sixteen columns.
@@ -45,7 +46,8 @@ class Rows
 {
 public:
     Rows(QString separator, qint64 start, QLocale locale)
-        : separator_(std::move(separator)), start_(start), locale_(std::move(locale))
+        : separator_(std::move(separator)), start_(start), locale_(std::move(locale)),
+          timeFormat_(timeWithSecondsFormat(locale_))
     {
         add(QStringList{"Date", "Time", "Position", "Duration", "End", "Team", "Stone", "Teamname",
                         "Name", "Actions", "Outcome", "Task", "Handle", "Points", "Remark",
@@ -55,9 +57,8 @@ public:
     // Date, time, position and duration, then the twelve given columns.
     void add(qint64 when, qint64 position, qint64 durationSeconds, const QStringList& columns)
     {
-        const QDateTime local = QDateTime::fromSecsSinceEpoch(when);
-        QStringList row{locale_.toString(local.date(), QLocale::ShortFormat),
-                        timeWithSeconds(locale_, local.time()), QString::number(position * 1000),
+        const LocalTime local = localTime(when);
+        QStringList row{local.date, local.time, QString::number(position * 1000),
                         QString::number(durationSeconds * 1000)};
         row += columns;
         add(row);
@@ -70,11 +71,42 @@ public:
     QString text;
 
 private:
+    struct LocalTime
+    {
+        QString date, time;
+    };
+
+    // Local calendar time through the C library, which keeps the time zone at
+    // hand; a game's rows share one or two dates, so the date text is kept.
+    LocalTime localTime(qint64 when)
+    {
+        const std::time_t seconds = std::time_t(when);
+        std::tm parts{};
+        if (!localtime_r(&seconds, &parts))
+            return {};
+        const QDate date(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
+        if (date != cachedDate_) {
+            cachedDate_ = date;
+            cachedDateText_ = locale_.toString(date, QLocale::ShortFormat);
+        }
+        if (when != cachedWhen_) { // a stone and its first tag often share the second
+            cachedWhen_ = when;
+            const QTime time(parts.tm_hour, parts.tm_min, std::min(parts.tm_sec, 59));
+            cachedTimeText_ = locale_.toString(time, timeFormat_);
+        }
+        return {cachedDateText_, cachedTimeText_};
+    }
+
     void add(const QStringList& row) { text += row.join(separator_) + QLatin1Char('\n'); }
 
     QString separator_;
     qint64 start_;
     QLocale locale_;
+    QString timeFormat_;
+    QDate cachedDate_;
+    QString cachedDateText_;
+    qint64 cachedWhen_ = -1;
+    QString cachedTimeText_;
 };
 
 QStringList columns(int end, int team, int stone, const QString& teamName = {},
@@ -123,19 +155,28 @@ QString separatorFrom(const QString& setting)
 
 QString cleanedText(const QString& text)
 {
-    const QStringList parts = tokens(text, kStandardDelimiters);
-    return parts.isEmpty() ? text : parts.join(QLatin1Char('_'));
+    const QList<QStringView> parts = tokens(text, kStandardDelimiters);
+    if (parts.isEmpty())
+        return text;
+    QString joined;
+    joined.reserve(text.size());
+    for (const QStringView part : parts) {
+        if (!joined.isEmpty())
+            joined += QLatin1Char('_');
+        joined += part;
+    }
+    return joined;
 }
 
 QString abbreviatedName(const QString& name, const QString& separator)
 {
     const QString delimiters = separator.size() <= 1 ? separator + kStandardDelimiters : separator;
-    const QStringList parts = tokens(name, delimiters);
+    const QList<QStringView> parts = tokens(name, delimiters);
     if (parts.isEmpty())
         return {};
     if (parts.size() == 1)
-        return parts.first();
-    return parts.first().left(1) + QLatin1Char('_') + parts.last();
+        return parts.first().toString();
+    return parts.first().first(1).toString() + QLatin1Char('_') + parts.last().toString();
 }
 
 QString tagFilePath(const QString& gamePath)

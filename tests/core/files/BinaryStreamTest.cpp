@@ -35,6 +35,11 @@ TEST(BinaryReader, ReadsEveryStringForm)
         {"empty UTF-16", hex("fffeff00"), QString()},
         {"UTF-16", hex("fffeff03") + hex("41004e4eac20"), QStringLiteral("A\u4e4e\u20ac")},
         {"UTF-16 uint16 length", hex("fffeffff2c01") + Bytes().utf16(a300).data().mid(6), a300},
+        {"UTF-16 uint16 length 0xFFFE",
+         hex("fffeffff"
+             "feff") +
+             QByteArray(2 * 0xFFFE, 'x'),
+         QString(0xFFFE, QChar(0x7878))},
         {"UTF-16 uint32 length", hex("fffeffffffff02000000") + hex("68006900"),
          QStringLiteral("hi")},
     };
@@ -65,12 +70,13 @@ TEST(BinaryWriter, WritesUtf16WithTheShortestLength)
         const QString text(c.length, QChar(0x20AC));
         BinaryWriter out;
         out.writeString(text);
-        EXPECT_EQ(out.bytes().left(c.prefix.size()).toHex(), c.prefix.toHex()) << c.length;
-        ASSERT_EQ(out.bytes().size(), c.prefix.size() + 2 * c.length) << c.length;
+        const QByteArray bytes = out.take();
+        EXPECT_EQ(bytes.left(c.prefix.size()).toHex(), c.prefix.toHex()) << c.length;
+        ASSERT_EQ(bytes.size(), c.prefix.size() + 2 * c.length) << c.length;
         if (c.length > 0) {
-            EXPECT_EQ(out.bytes().right(2), hex("ac20"));
+            EXPECT_EQ(bytes.right(2), hex("ac20"));
         }
-        BinaryReader in(out.bytes());
+        BinaryReader in(bytes);
         EXPECT_EQ(in.readString(), text) << c.length;
         EXPECT_TRUE(in.ok() && in.atEnd()) << c.length;
     }
@@ -120,11 +126,12 @@ TEST(BinaryStream, TimesCountsAndDates)
     out.writeCount(0xFFFE);
     out.writeCount(0xFFFF);
     out.writeDate({OleDate::Null, 1.5});
-    EXPECT_EQ(out.bytes().toHex(), QByteArray("0a000080feffffffffffffff"
-                                              "feff"
-                                              "ffffffff0000"
-                                              "02000000000000000000f83f"));
-    BinaryReader in(out.bytes());
+    const QByteArray bytes = out.take();
+    EXPECT_EQ(bytes.toHex(), QByteArray("0a000080feffffffffffffff"
+                                        "feff"
+                                        "ffffffff0000"
+                                        "02000000000000000000f83f"));
+    BinaryReader in(bytes);
     EXPECT_EQ(in.readTime(), -2);
     EXPECT_EQ(in.readCount(), 0xFFFEu);
     EXPECT_EQ(in.readCount(), 0xFFFFu);
