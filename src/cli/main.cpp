@@ -93,6 +93,7 @@ int tagsCommand(const QString& path, const QString& out, Prompts& prompts)
         printError(path + QStringLiteral(": the game has not started; no tag list written."));
         return kOk;
     case TagExport::Result::CannotCreate:
+    case TagExport::Result::WriteFailed:
         printError(target + QStringLiteral(": the tag list cannot be written."));
         return kCannotWrite;
     }

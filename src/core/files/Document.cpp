@@ -197,9 +197,9 @@ int CTALVStatsDoc::ExportTagFile()
     TagFilePath = TagExport::tagFilePath(path_);
     TagExport::Input input{&guidelines_, &VideoStartTime,
                            Settings::read(Key::Options::CSVSeparator), QLocale()};
-    // A tag list that cannot be created is not a failed save: the game is written.
-    TagExport::exportTo(TagFilePath, *game_, input);
-    return 1;
+    // A tag list that cannot be created is not a failed save (the game is
+    // written); one that fails while being written is.
+    return TagExport::exportTo(TagFilePath, *game_, input) == TagExport::Result::WriteFailed ? 0 : 1;
 }
 
 void CTALVStatsDoc::DerivePath()

@@ -275,7 +275,7 @@ Result exportTo(const QString& tagPath, CGame& game, const Input& input)
     QString text = buildText(game, input);
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     file.write(Cp1252::encode(text));
-    return file.commit() ? Result::Written : Result::CannotCreate;
+    return file.commit() ? Result::Written : Result::WriteFailed;
 }
 
 } // namespace TagExport

@@ -35,11 +35,14 @@ struct Input
 // leaves it as it was, except the first end's start time when none was set.
 QString buildText(CGame& game, const Input& input);
 
+// CannotCreate: the file could not be opened at all; WriteFailed: writing it
+// failed part-way (the previous file then stays as it was).
 enum class Result
 {
     Written,
     NotDue,
-    CannotCreate
+    CannotCreate,
+    WriteFailed
 };
 
 // Writes the tag file of a game in state 6 or later, in Windows-1252 with CR LF

@@ -389,7 +389,7 @@ void CGame::ApplyMisDefault()
 {
     // No MIS chosen: the position a new game starts from, which in mixed doubles
     // is player 1 stone 1 rather than all zeros.
-    const bool chosen = MisEnd + MisPlayer + MisStone + MisOrder != 0 &&
+    const bool chosen = (MisEnd != 0 || MisPlayer != 0 || MisStone != 0 || MisOrder != 0) &&
                         !(isMixedDoubles() && misPosition() == GamePosition{0, 1, 1, 0});
     if (GameState <= 6 || chosen)
         return;

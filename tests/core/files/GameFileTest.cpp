@@ -359,7 +359,7 @@ TEST_F(GameFileTest, FilesOnDisk)
 // Positions are taken as stored: a MIS whose fields add up past 32 bits is still
 // a chosen MIS, and saving keeps it. Disabled until CGame::ApplyMisDefault tests
 // the MIS fields without adding them in 32 bits (found by fuzz_gamefile).
-TEST_F(GameFileTest, DISABLED_SavingKeepsAStoredMisWhateverItsValues)
+TEST_F(GameFileTest, SavingKeepsAStoredMisWhateverItsValues)
 {
     const qint32 big = std::numeric_limits<qint32>::max();
     modelGame_->GameState = 8;
