@@ -62,7 +62,7 @@ struct DocumentFields
     qint32 Feet2 = rgbColour(255, 200, 200);
     qint32 Tee = rgbColour(255, 255, 255);
     qint32 Dark = rgbColour(255, 0, 0);
-    qint32 Light = rgbColour(255, 255, 0);
+    qint32 Light = rgbColour(255, 200, 0);
     qint32 IceAlert = rgbColour(200, 255, 255);
 
     // Ids of the seconds before a team of three marked them 127

@@ -667,7 +667,7 @@ TEST_F(CisImportTest, StringLengthBeyondTheFileFails)
         QByteArray::fromHex("ffffffffffff7f"),     // 8-bit, uint32 length
         QByteArray::fromHex("fffeffffffffffff7f"), // UTF-16, uint32 length
         QByteArray::fromHex("fffeffffff7f"),       // UTF-16, uint16 length
-        QByteArray::fromHex("fffe40"),             // UTF-16, one-byte length (128 bytes)
+        QByteArray::fromHex("fffeff40"),           // UTF-16, one-byte length (128 bytes)
         QByteArray::fromHex("ffff7f"),             // 8-bit, uint16 length
     };
     for (const QByteArray& length : lengths) {
