@@ -149,3 +149,29 @@ TEST_F(CliFilesTest, TagsWritesTheListAndExitStatusesTellWhatWentWrong)
                   .exitCode,
               4);
 }
+
+TEST_F(CliFilesTest, ACisFileWithAWrongDataMarkerOpensWithWhatWasRead)
+{
+    // The shortest layout: the header, then city, one ignored string and the marker.
+    QByteArray bytes(47, '\0');
+    bytes += QByteArray("\x04"
+                        "Bern",
+                        5) +
+             QByteArray(1, '\0') +
+             QByteArray("\x05"
+                        "DATA?",
+                        6);
+    const QString path = files_.filePath(QStringLiteral("old.cis"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const Run result = run({QStringLiteral("show"), path});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("File-Error while reading .CIS file"));
+    const QJsonObject document = json(result);
+    EXPECT_TRUE(document[QStringLiteral("City")].toString().endsWith(QStringLiteral(" Bern")));
+    EXPECT_EQ(document[QStringLiteral("Session")].toObject()[QStringLiteral("Text")].toString(),
+              QStringLiteral("n/a"));
+    EXPECT_EQ(document[QStringLiteral("Game")].toObject()[QStringLiteral("GameState")].toInt(), 1);
+}
