@@ -20,10 +20,9 @@ void setRoot()
     QCoreApplication::setApplicationName(QStringLiteral("HAVRIK Coach Tool"));
 }
 
-int readInt(const QString& section, const QString& key, int defaultValue)
+int Reader::readInt(const QString& section, const QString& key, int defaultValue) const
 {
-    const QSettings store;
-    const QVariant value = store.value(path(section, key));
+    const QVariant value = store_.value(path(section, key));
     if (!value.isValid())
         return defaultValue;
     // A hand-edited store may hold text, a fraction or a number beyond 32 bits:
@@ -31,6 +30,23 @@ int readInt(const QString& section, const QString& key, int defaultValue)
     bool ok = false;
     const int number = value.toString().trimmed().toInt(&ok);
     return ok ? number : defaultValue;
+}
+
+QString Reader::readText(const QString& section, const QString& key,
+                         const QString& defaultValue) const
+{
+    const QVariant value = store_.value(path(section, key));
+    if (!value.isValid())
+        return defaultValue;
+    // QSettings turns a stored "a, b" into a list; the store holds single texts only.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+int readInt(const QString& section, const QString& key, int defaultValue)
+{
+    return Reader().readInt(section, key, defaultValue);
 }
 
 void writeInt(const QString& section, const QString& key, int value)
@@ -41,14 +57,7 @@ void writeInt(const QString& section, const QString& key, int value)
 
 QString readText(const QString& section, const QString& key, const QString& defaultValue)
 {
-    const QSettings store;
-    const QVariant value = store.value(path(section, key));
-    if (!value.isValid())
-        return defaultValue;
-    // QSettings turns a stored "a, b" into a list; the store holds single texts only.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return Reader().readText(section, key, defaultValue);
 }
 
 void writeText(const QString& section, const QString& key, const QString& value)

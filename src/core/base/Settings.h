@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // The per-user settings store: named values grouped in sections, read where they
@@ -24,5 +25,19 @@ void remove(const QString& section, const QString& key);
 // Sets organisation and application name so that every QSettings of the process
 // opens the store of "HAVRIK" / "HAVRIK Coach Tool". First step of start-up.
 void setRoot();
+
+// Several values read at one moment through one opening of the store (a new
+// game reads a dozen); the values are as fresh as with the single reads.
+class Reader
+{
+public:
+    Reader() = default;
+    int readInt(const QString& section, const QString& key, int defaultValue) const;
+    QString readText(const QString& section, const QString& key,
+                     const QString& defaultValue) const;
+
+private:
+    QSettings store_;
+};
 
 } // namespace Settings

@@ -147,4 +147,14 @@ int readClamped(const IntKey& key, int low, int high)
     return std::clamp(read(key), low, high);
 }
 
+int read(const Reader& reader, const IntKey& key)
+{
+    return reader.readInt(QLatin1String(key.section), QLatin1String(key.name), key.defaultValue);
+}
+
+int readClamped(const Reader& reader, const IntKey& key, int low, int high)
+{
+    return std::clamp(read(reader, key), low, high);
+}
+
 } // namespace Settings

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Settings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -138,4 +140,8 @@ void writeColor(const ColorKey& key, std::uint32_t color);
 
 // The whole value range of an integer key clamped, for readers that need it.
 int readClamped(const IntKey& key, int low, int high);
+
+// The same through one opening of the store.
+int read(const Reader& reader, const IntKey& key);
+int readClamped(const Reader& reader, const IntKey& key, int low, int high);
 } // namespace Settings

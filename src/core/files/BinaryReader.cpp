@@ -2,9 +2,11 @@
 
 #include "core/base/Cp1252.h"
 
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <bit>
+#include <cstring>
 
 namespace {
 
@@ -48,9 +50,25 @@ QString BinaryReader::readString()
         return {};
     if (!wide)
         return Cp1252::decode(QByteArrayView(p, qsizetype(length)));
-    QString text(qsizetype(length), Qt::Uninitialized);
-    qFromLittleEndian<char16_t>(p, qsizetype(length), text.data());
-    return text;
+    return sharedText(p, qsizetype(length));
+}
+
+QString BinaryReader::sharedText(const char* units, qsizetype length)
+{
+    constexpr qsizetype kLongestShared = 128;
+    const auto decode = [&] {
+        QString text(length, Qt::Uninitialized);
+        qFromLittleEndian<char16_t>(units, length, text.data());
+        return text;
+    };
+    if (length > kLongestShared || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
+        return decode();
+    const QByteArrayView raw(units, length * 2);
+    QString& slot = recentTexts_[qHash(raw) % recentTexts_.size()];
+    if (slot.size() == length && std::memcmp(slot.constData(), units, std::size_t(length * 2)) == 0)
+        return slot;
+    slot = decode();
+    return slot;
 }
 
 quint32 BinaryReader::readCount()

@@ -3,7 +3,10 @@
 #include "DocumentFields.h"
 
 #include <QByteArrayView>
+#include <QHashFunctions>
 #include <QString>
+
+#include <array>
 #include <QtEndian>
 
 // Little-endian reader of the game file's primitives over bytes in memory.
@@ -57,7 +60,12 @@ private:
         return p ? qFromLittleEndian<T>(p) : T(0);
     }
 
+    // Texts that repeat within a file (tag names, outcomes, comments) share
+    // one string: fewer allocations when a file has thousands of them.
+    QString sharedText(const char* units, qsizetype length);
+
     QByteArrayView bytes_;
     qsizetype pos_ = 0;
     bool failed_ = false;
+    std::array<QString, 256> recentTexts_;
 };

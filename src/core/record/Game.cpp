@@ -29,36 +29,45 @@ QString shortNameOf(const QString& teamName)
     return teamName.left(2) + teamName.right(1);
 }
 
-int sheetUnits(const IntKey& key)
+int sheetUnits(const Settings::Reader& reader, const IntKey& key)
 {
-    return Settings::readClamped(key, -kSheetUnitLimit, kSheetUnitLimit);
+    return Settings::readClamped(reader, key, -kSheetUnitLimit, kSheetUnitLimit);
+}
+
+PositionedStoneSettings placementFrom(const Settings::Reader& reader)
+{
+    using namespace Key::Options;
+    PositionedStoneSettings p;
+    p.StoneA = sheetUnits(reader, MixedDoubles_StoneA);
+    p.StoneB = sheetUnits(reader, MixedDoubles_StoneB);
+    p.StoneBPowerPlay = sheetUnits(reader, MixedDoubles_StoneB_PP);
+    p.StoneBPowerPlaySide = sheetUnits(reader, MixedDoubles_StoneB_PP_LR);
+    p.StoneAPowerPlaySide = sheetUnits(reader, MixedDoubles_StoneA_PP_LR);
+    return p;
 }
 
 } // namespace
 
 PositionedStoneSettings PositionedStoneSettings::fromSettings()
 {
-    using namespace Key::Options;
-    PositionedStoneSettings p;
-    p.StoneA = sheetUnits(MixedDoubles_StoneA);
-    p.StoneB = sheetUnits(MixedDoubles_StoneB);
-    p.StoneBPowerPlay = sheetUnits(MixedDoubles_StoneB_PP);
-    p.StoneBPowerPlaySide = sheetUnits(MixedDoubles_StoneB_PP_LR);
-    p.StoneAPowerPlaySide = sheetUnits(MixedDoubles_StoneA_PP_LR);
-    return p;
+    return placementFrom(Settings::Reader());
 }
 
 NewGameOptions NewGameOptions::fromSettings()
 {
+    const Settings::Reader reader;
     NewGameOptions o;
-    o.ExtraEnds = Settings::read(Key::MRU::ExtraEnds) != 0 ? 1 : 0;
-    o.MixedDoubles = Settings::read(Key::Options::MixedDoubles) != 0;
-    o.Wheelchair = Settings::read(Key::Options::Wheelchair) != 0;
-    o.TotalEnds = Settings::readClamped(Key::MRU::TotalEnds, 0, CGame::EndCount - 1);
-    o.SecondsPerEnd = Settings::readClamped(Key::Options::SecondsPerEnd, 0, kMaxSecondsPerEnd);
-    o.SecondsPerEndMD = Settings::readClamped(Key::Options::SecondsPerEndMD, 0, kMaxSecondsPerEnd);
-    o.SecondsPerEndWh = Settings::readClamped(Key::Options::SecondsPerEndWh, 0, kMaxSecondsPerEnd);
-    o.Placement = PositionedStoneSettings::fromSettings();
+    o.ExtraEnds = Settings::read(reader, Key::MRU::ExtraEnds) != 0 ? 1 : 0;
+    o.MixedDoubles = Settings::read(reader, Key::Options::MixedDoubles) != 0;
+    o.Wheelchair = Settings::read(reader, Key::Options::Wheelchair) != 0;
+    o.TotalEnds = Settings::readClamped(reader, Key::MRU::TotalEnds, 0, CGame::EndCount - 1);
+    o.SecondsPerEnd =
+        Settings::readClamped(reader, Key::Options::SecondsPerEnd, 0, kMaxSecondsPerEnd);
+    o.SecondsPerEndMD =
+        Settings::readClamped(reader, Key::Options::SecondsPerEndMD, 0, kMaxSecondsPerEnd);
+    o.SecondsPerEndWh =
+        Settings::readClamped(reader, Key::Options::SecondsPerEndWh, 0, kMaxSecondsPerEnd);
+    o.Placement = placementFrom(reader);
     return o;
 }
 
