@@ -1,4 +1,6 @@
+#include "ReportCommand.h"
 #include "TerminalPrompts.h"
+#include "TournamentCommand.h"
 
 #include "core/app/LanguageModule.h"
 #include "core/base/Settings.h"
@@ -37,6 +39,17 @@ const char* const kDescription =
     "                      Save command does (newest layout; OUT is replaced; the\n"
     "                      tag list is written beside OUT when the game is under way).\n"
     "  tags FILE [-o OUT]  Write the tag list of FILE (default: beside FILE).\n"
+    "  report FILE [--view N] [--visible]\n"
+    "                      Print the statistics report of FILE as its clipboard\n"
+    "                      text: view N (0 by team, 1 by position, 2 and 3 the\n"
+    "                      same as differences to the opponent; default 0), every\n"
+    "                      row or, with --visible, the rows the report first shows.\n"
+    "  tournament --team NAME [--players A,B,C,D,E] FILE...\n"
+    "                      Follow the team NAME over the files as the tournament\n"
+    "                      does (a file without that team is skipped) and print the\n"
+    "                      tournament report's clipboard text. The reference players\n"
+    "                      are the first game's, or those given; players are matched\n"
+    "                      by name, the others keep their own index.\n"
     "\n"
     "Exit status: 0 success, 2 usage error, 3 FILE cannot be read, 4 the output\n"
     "cannot be written.";
@@ -117,6 +130,22 @@ int main(int argc, char* argv[])
                                     QStringLiteral("Output file of the tags command."),
                                     QStringLiteral("OUT"));
     parser.addOption(output);
+    const QCommandLineOption view(QStringList{"view"},
+                                  QStringLiteral("View 0..3 of the report command."),
+                                  QStringLiteral("N"), QStringLiteral("0"));
+    parser.addOption(view);
+    const QCommandLineOption visible(
+        QStringList{"visible"}, QStringLiteral("The report command copies only visible rows."));
+    parser.addOption(visible);
+    const QCommandLineOption team(QStringList{"team"},
+                                  QStringLiteral("The team the tournament command follows."),
+                                  QStringLiteral("NAME"));
+    parser.addOption(team);
+    const QCommandLineOption players(QStringList{"players"},
+                                     QStringLiteral("Reference players of the tournament command, "
+                                                    "lead to alternate, comma-separated."),
+                                     QStringLiteral("A,B,C,D,E"));
+    parser.addOption(players);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     if (!parser.parse(application.arguments())) {
         printError(parser.errorText());
@@ -141,9 +170,23 @@ int main(int argc, char* argv[])
     const bool known = (command == QLatin1String("new") && arguments.size() == 1) ||
                        (command == QLatin1String("show") && arguments.size() == 2) ||
                        (command == QLatin1String("convert") && arguments.size() == 3) ||
-                       (command == QLatin1String("tags") && arguments.size() == 2);
+                       (command == QLatin1String("tags") && arguments.size() == 2) ||
+                       (command == QLatin1String("report") && arguments.size() == 2) ||
+                       (command == QLatin1String("tournament") && arguments.size() >= 2);
     if (!known || (parser.isSet(output) && command != QLatin1String("tags")))
         return usage();
+    const bool isReport = command == QLatin1String("report");
+    if (!isReport && (parser.isSet(view) || parser.isSet(visible)))
+        return usage();
+    const bool isTournament = command == QLatin1String("tournament");
+    if (isTournament != parser.isSet(team) || (!isTournament && parser.isSet(players)))
+        return usage();
+    bool viewIsNumber = false;
+    const int viewNumber = parser.value(view).toInt(&viewIsNumber);
+    if (isReport && (!viewIsNumber || viewNumber < 0 || viewNumber > 3)) {
+        printError(QStringLiteral("talvstats-cli: the view must be 0 to 3."));
+        return kUsage;
+    }
 
     TerminalPrompts prompts;
     if (!LanguageModule::selectAndLoad(prompts))
@@ -158,5 +201,12 @@ int main(int argc, char* argv[])
         return showCommand(arguments[1], prompts);
     if (command == QLatin1String("convert"))
         return convertCommand(arguments[1], arguments[2], prompts);
+    if (isReport)
+        return reportCommand(arguments[1], viewNumber, parser.isSet(visible), prompts);
+    if (isTournament) {
+        const QStringList names =
+            parser.isSet(players) ? parser.value(players).split(QLatin1Char(',')) : QStringList();
+        return tournamentCommand(parser.value(team), names, arguments.mid(1), prompts);
+    }
     return tagsCommand(arguments[1], parser.value(output), prompts);
 }

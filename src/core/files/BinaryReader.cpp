@@ -5,7 +5,9 @@
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -63,8 +65,11 @@ QString BinaryReader::sharedText(const char* units, qsizetype length)
     };
     if (length > kLongestShared || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
         return decode();
-    const QByteArrayView raw(units, length * 2);
-    QString& slot = recentTexts_[qHash(raw) % recentTexts_.size()];
+    // A cheap hash of the length and the first units picks the slot.
+    std::uint32_t hash = 2166136261u ^ std::uint32_t(length);
+    for (qsizetype i = 0; i < std::min<qsizetype>(length * 2, 24); ++i)
+        hash = (hash ^ std::uint8_t(units[i])) * 16777619u;
+    QString& slot = recentTexts_[hash % recentTexts_.size()];
     if (slot.size() == length && std::memcmp(slot.constData(), units, std::size_t(length * 2)) == 0)
         return slot;
     slot = decode();

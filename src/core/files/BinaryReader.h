@@ -3,11 +3,10 @@
 #include "DocumentFields.h"
 
 #include <QByteArrayView>
-#include <QHashFunctions>
 #include <QString>
 
-#include <array>
 #include <QtEndian>
+#include <array>
 
 // Little-endian reader of the game file's primitives over bytes in memory.
 // A read that the remaining bytes cannot satisfy marks the reader as failed,

@@ -317,7 +317,17 @@ bool CStatsData::percentValue(int team, int slot, int code, double& value) const
 
 QString CStatsData::GetPercentText(int team, int slot, int code) const
 {
-    if (showsCountsOnly())
+    return GetPercentText(team, slot, code, showsCountsOnly());
+}
+
+QString CStatsData::GetDifferenceText(int team, int slot, int code) const
+{
+    return GetDifferenceText(team, slot, code, showsCountsOnly());
+}
+
+QString CStatsData::GetPercentText(int team, int slot, int code, bool countsOnly) const
+{
+    if (countsOnly)
         return GetCountText(team, slot, code);
     double x = 0;
     if (!percentValue(resolveTeam(team), slot, code, x))
@@ -325,9 +335,9 @@ QString CStatsData::GetPercentText(int team, int slot, int code) const
     return eightCharacters(QString::asprintf("%3.1f %%", x));
 }
 
-QString CStatsData::GetDifferenceText(int team, int slot, int code) const
+QString CStatsData::GetDifferenceText(int team, int slot, int code, bool countsOnly) const
 {
-    if (showsCountsOnly())
+    if (countsOnly)
         return GetCountText(team, slot, code);
     team = resolveTeam(team);
     double own = 0;
@@ -335,7 +345,7 @@ QString CStatsData::GetDifferenceText(int team, int slot, int code) const
     if (!percentValue(team, slot, code, own))
         return noDataText();
     if (!percentValue(1 - team, slot, code, opponent))
-        return GetPercentText(team, slot, code);
+        return GetPercentText(team, slot, code, false);
     const double d = (std::floor(10 * own + 0.5) - std::floor(10 * opponent + 0.5)) * 0.1;
     return eightCharacters(QString::asprintf("%+3.1f %%", d));
 }

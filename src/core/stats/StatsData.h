@@ -53,6 +53,10 @@ public:
     QString GetPercentText(int team, int slot, int code) const;
     // Own percentage minus the opponent's in the same slot ("+16.7 %").
     QString GetDifferenceText(int team, int slot, int code) const;
+    // The same with the display rule decided once by the caller (showsCountsOnly),
+    // for a report that asks for hundreds of figures at one moment.
+    QString GetPercentText(int team, int slot, int code, bool countsOnly) const;
+    QString GetDifferenceText(int team, int slot, int code, bool countsOnly) const;
     // The side's overall percentage truncated, -1 without counted stones.
     int GetTeamPercent(int team) const;
     // With fromTable the stored percentage of one AddGame index; otherwise that

@@ -81,7 +81,8 @@ QString CTournament::fileListLine(const QString& path)
 
 bool CTournament::addGame(const QString& path)
 {
-    if (!scratch_->OpenDocument(path, prompts_))
+    lastError_.clear();
+    if (!scratch_->OpenDocument(path, prompts_, &lastError_))
         return false; // the open operation reports its own errors
     const CGame& game = scratch_->game();
     totals_.setActiveGame(&game);

@@ -50,6 +50,8 @@ public:
 
     // Adds one file; false when it was skipped (unreadable or a choice cancelled).
     bool addGame(const QString& path);
+    // Why the last file could not be read (empty when it was read).
+    const QString& lastError() const { return lastError_; }
     // The add-games file dialog ended without OK: message 5144.
     void fileDialogCancelled();
 
@@ -96,4 +98,5 @@ private:
     PlayerNames references_;
     CStatsData::PlayerMap map_ = CStatsData::IdentityMap;
     QStringList fileList_;
+    QString lastError_;
 };
