@@ -15,14 +15,33 @@ namespace TagExport {
 
 namespace {
 
-const QString kStandardDelimiters = QStringLiteral(" \t'\"-+:;,\n\r");
+bool isStandardDelimiter(QChar c)
+{
+    switch (c.unicode()) {
+    case ' ':
+    case '\t':
+    case '\'':
+    case '"':
+    case '-':
+    case '+':
+    case ':':
+    case ';':
+    case ',':
+    case '\n':
+    case '\r':
+        return true;
+    default:
+        return false;
+    }
+}
 
-QList<QStringView> tokens(QStringView text, QStringView delimiters)
+// Splits at delimiters; runs of them count as one and give no empty token.
+template <typename IsDelimiter> QList<QStringView> tokens(QStringView text, IsDelimiter isDelimiter)
 {
     QList<QStringView> list;
     qsizetype begin = -1;
     for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool delimiter = i == text.size() || delimiters.contains(text[i]);
+        const bool delimiter = i == text.size() || isDelimiter(text[i]);
         if (delimiter && begin >= 0) {
             list.append(text.sliced(begin, i - begin));
             begin = -1;
@@ -91,8 +110,13 @@ private:
         }
         if (when != cachedWhen_) { // a stone and its first tag often share the second
             cachedWhen_ = when;
-            const QTime time(parts.tm_hour, parts.tm_min, std::min(parts.tm_sec, 59));
-            cachedTimeText_ = locale_.toString(time, timeFormat_);
+            const int second = std::min(parts.tm_sec, 59);
+            if (timeFormat_ == QLatin1String("HH:mm:ss")) // the four languages' format
+                cachedTimeText_ =
+                    QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, second);
+            else
+                cachedTimeText_ =
+                    locale_.toString(QTime(parts.tm_hour, parts.tm_min, second), timeFormat_);
         }
         return {cachedDateText_, cachedTimeText_};
     }
@@ -155,7 +179,7 @@ QString separatorFrom(const QString& setting)
 
 QString cleanedText(const QString& text)
 {
-    const QList<QStringView> parts = tokens(text, kStandardDelimiters);
+    const QList<QStringView> parts = tokens(text, isStandardDelimiter);
     if (parts.isEmpty())
         return text;
     QString joined;
@@ -170,8 +194,10 @@ QString cleanedText(const QString& text)
 
 QString abbreviatedName(const QString& name, const QString& separator)
 {
-    const QString delimiters = separator.size() <= 1 ? separator + kStandardDelimiters : separator;
-    const QList<QStringView> parts = tokens(name, delimiters);
+    const bool withStandard = separator.size() <= 1;
+    const QList<QStringView> parts = tokens(name, [&](QChar c) {
+        return separator.contains(c) || (withStandard && isStandardDelimiter(c));
+    });
     if (parts.isEmpty())
         return {};
     if (parts.size() == 1)

@@ -22,6 +22,13 @@ constexpr int kMostEndsCappedGame = 7; // mixed doubles and wheelchair: eight en
 constexpr int kMaxSecondsPerEnd = 24 * 3600;
 constexpr int kSheetUnitLimit = 32767;
 
+// A numbered text with its number; nothing when no language module holds it.
+QString numberedText(int id, int number)
+{
+    const QString text = Texts::get(id);
+    return text.isEmpty() ? text : text.arg(number);
+}
+
 QString shortNameOf(const QString& teamName)
 {
     if (teamName.size() <= 2)
@@ -120,11 +127,11 @@ void CGame::initialise(const NewGameOptions& options)
     for (int slot = 0; slot < TeamCount; ++slot) {
         CTeam& team = Teams[std::size_t(slot)];
         team.Id = qint16(slot);
-        team.Text = Texts::get(kTeamTextId).arg(slot + 1);
+        team.Text = numberedText(kTeamTextId, slot + 1);
         team.ShortName = shortNameOf(team.Text);
         for (int p = 0; p < CTeam::PlayerCount; ++p) {
             CPlayer& player = team.Players[std::size_t(p)];
-            QString label = Texts::get(kPlayerTextId).arg(p + 1);
+            QString label = numberedText(kPlayerTextId, p + 1);
             if (isMixedDoubles() && p == 3)
                 label.replace(QLatin1Char('4'), QLatin1Char('A'));
             if (isMixedDoubles() && p == 2)

@@ -137,7 +137,7 @@ void GuidelineTable::LoadGuidelines(const QString& language, bool allowBonusPoin
 void GuidelineTable::readFile(const QString& filePath)
 {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (filePath.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     QByteArray buffer;
     QString line;
