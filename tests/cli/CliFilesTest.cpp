@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/files/Document.h"
@@ -10,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 // show, convert and tags on files the program's own document wrote.
 class CliFilesTest : public SettingsTest
@@ -23,24 +24,7 @@ protected:
         Settings::write(Key::Setup::Path, files_.path());
     }
 
-    struct Run
-    {
-        int exitCode;
-        QByteArray out, err;
-    };
-
-    Run run(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsHome_.path());
-        env.insert(QStringLiteral("HOME"), settingsHome_.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(TALV_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
 
     // A game in progress with remarks and a tag, saved as the program saves it.
     QString savedGame(const QString& name)
@@ -68,7 +52,7 @@ protected:
         return path;
     }
 
-    static QJsonObject json(const Run& result)
+    static QJsonObject json(const CliRun& result)
     {
         return QJsonDocument::fromJson(result.out).object();
     }
@@ -78,7 +62,7 @@ protected:
 
 TEST_F(CliFilesTest, ShowPrintsTheDocumentAsOpened)
 {
-    const Run result = run({QStringLiteral("show"), savedGame(QStringLiteral("a.cus"))});
+    const CliRun result = run({QStringLiteral("show"), savedGame(QStringLiteral("a.cus"))});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QJsonObject document = json(result);
     EXPECT_EQ(document[QStringLiteral("FileVersion")].toString(), QStringLiteral("6.1.0"));
@@ -105,14 +89,14 @@ TEST_F(CliFilesTest, ConvertWritesTheNewestLayoutAndTheTagListBesideIt)
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("stale");
     stale.close();
-    const Run converted = run({QStringLiteral("convert"), in, out});
+    const CliRun converted = run({QStringLiteral("convert"), in, out});
     ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
     EXPECT_TRUE(QFile::exists(files_.filePath(QStringLiteral("out_tag.csv"))));
-    const Run a = run({QStringLiteral("show"), in});
-    const Run b = run({QStringLiteral("show"), out});
+    const CliRun a = run({QStringLiteral("show"), in});
+    const CliRun b = run({QStringLiteral("show"), out});
     EXPECT_EQ(json(a), json(b));
 
-    const Run unwritable =
+    const CliRun unwritable =
         run({QStringLiteral("convert"), in, files_.filePath(QStringLiteral("no/such/dir/x.cus"))});
     EXPECT_EQ(unwritable.exitCode, 4);
     EXPECT_TRUE(unwritable.err.contains("Failed to save document."));
@@ -137,7 +121,7 @@ TEST_F(CliFilesTest, TagsWritesTheListAndExitStatusesTellWhatWentWrong)
     file.write(QByteArray(3, '\x01'));
     file.close();
     for (const char* command : {"show", "tags"}) {
-        const Run result = run({QString::fromUtf8(command), bad});
+        const CliRun result = run({QString::fromUtf8(command), bad});
         EXPECT_EQ(result.exitCode, 3) << command;
         EXPECT_TRUE(result.err.contains("Unexpected file format.")) << result.err.toStdString();
     }
@@ -166,7 +150,7 @@ TEST_F(CliFilesTest, ACisFileWithAWrongDataMarkerOpensWithWhatWasRead)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    const Run result = run({QStringLiteral("show"), path});
+    const CliRun result = run({QStringLiteral("show"), path});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("File-Error while reading .CIS file"));
     const QJsonObject document = json(result);

@@ -1,9 +1,10 @@
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -18,28 +19,11 @@ protected:
         store.setValue(key, value);
     }
 
-    struct Run
-    {
-        int exitCode;
-        QByteArray out, err;
-    };
-
-    Run run(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
-        env.insert(QStringLiteral("HOME"), home_.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(TALV_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun run(const QStringList& arguments) { return runCli(arguments, home_.path()); }
 
     QJsonObject newGame()
     {
-        const Run result = run({QStringLiteral("new")});
+        const CliRun result = run({QStringLiteral("new")});
         EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
         QJsonParseError error{};
         const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
@@ -130,10 +114,10 @@ TEST_F(CliTest, NewWheelchairGameKeepsTheRegularOrderOfPlay)
 
 TEST_F(CliTest, HelpAndUnknownCommands)
 {
-    const Run help = run({QStringLiteral("--help")});
+    const CliRun help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("new")) << help.out.toStdString();
-    const Run unknown = run({QStringLiteral("frobnicate")});
+    const CliRun unknown = run({QStringLiteral("frobnicate")});
     EXPECT_NE(unknown.exitCode, 0);
     EXPECT_TRUE(unknown.err.contains("unknown command"));
     EXPECT_TRUE(unknown.out.isEmpty());

@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/files/Document.h"
@@ -5,8 +7,6 @@
 
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
-
-#include <QProcess>
 
 // The report command prints the report's clipboard text of a saved game.
 class CliReportTest : public SettingsTest
@@ -19,24 +19,7 @@ protected:
         Settings::write(Key::Setup::Path, files_.path());
     }
 
-    struct Run
-    {
-        int exitCode;
-        QByteArray out, err;
-    };
-
-    Run run(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsHome_.path());
-        env.insert(QStringLiteral("HOME"), settingsHome_.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(TALV_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
 
     // A game in progress: five stones of team 1, whose name is not ASCII.
     QString savedGame()
@@ -90,15 +73,15 @@ TEST_F(CliReportTest, PrintsTheClipboardTextOfTheViewAsked)
         {{"--visible", "--view", "3"}, 3, true},
     };
     for (const Case& c : cases) {
-        const Run result = run(QStringList{"report", path} + c.options);
+        const CliRun result = run(QStringList{"report", path} + c.options);
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_EQ(result.out, copied(path, c.view, c.visibleOnly)) << c.view;
     }
-    const Run first = run({"report", path});
+    const CliRun first = run({"report", path});
     EXPECT_TRUE(first.out.startsWith("Statistics (percentages)\n\nZ\xc3\xbcrich\t\t\t"));
     EXPECT_FALSE(first.out.contains("Inside->out"));
     EXPECT_TRUE(first.out.endsWith("\n\n"));
-    const Run visible = run({"report", path, "--visible"});
+    const CliRun visible = run({"report", path, "--visible"});
     EXPECT_EQ(visible.out.count('\n'), 2 + 2 * (1 + 5 + 1)); // names of teams and players
 }
 
@@ -112,12 +95,12 @@ TEST_F(CliReportTest, UsageErrorsAndUnreadableFiles)
         {"tags", path, "--view", "1"},
     };
     for (const QStringList& arguments : usage) {
-        const Run result = run(arguments);
+        const CliRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(result.out.isEmpty());
     }
     const QString missing = files_.filePath(QStringLiteral("missing.cus"));
-    const Run result = run({"report", missing});
+    const CliRun result = run({"report", missing});
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_TRUE(result.out.isEmpty());
     EXPECT_TRUE(result.err.contains((missing + ": Failed to open document.").toUtf8()));

@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/files/Document.h"
@@ -6,8 +8,6 @@
 
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
-
-#include <QProcess>
 
 // The tournament command follows one team over saved games without a person.
 class CliTournamentTest : public SettingsTest
@@ -20,24 +20,7 @@ protected:
         Settings::write(Key::Setup::Path, files_.path());
     }
 
-    struct Run
-    {
-        int exitCode;
-        QByteArray out, err;
-    };
-
-    Run run(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsHome_.path());
-        env.insert(QStringLiteral("HOME"), settingsHome_.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(TALV_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
 
     // A game of two teams in which team 1 of the file scores the given points.
     QString savedGame(const QString& name, const QString& team1, const QString& team2, int points)
@@ -72,8 +55,8 @@ TEST_F(CliTournamentTest, FollowsTheNamedTeamOnEitherSide)
         savedGame(QStringLiteral("b.cus"), QStringLiteral("NOR"), QStringLiteral("SUI"), 2);
     const QString other =
         savedGame(QStringLiteral("c.cus"), QStringLiteral("SWE"), QStringLiteral("DEN"), 3);
-    const Run result = run({QStringLiteral("tournament"), QStringLiteral("--team"),
-                            QStringLiteral("SUI"), a, other, b});
+    const CliRun result = run({QStringLiteral("tournament"), QStringLiteral("--team"),
+                               QStringLiteral("SUI"), a, other, b});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("c.cus: no team named \"SUI\"; skipped."))
         << result.err.toStdString();
@@ -123,13 +106,13 @@ TEST_F(CliTournamentTest, UsageAndNothingAdded)
     EXPECT_EQ(
         run({QStringLiteral("show"), a, QStringLiteral("--team"), QStringLiteral("SUI")}).exitCode,
         2);
-    const Run none =
+    const CliRun none =
         run({QStringLiteral("tournament"), QStringLiteral("--team"), QStringLiteral("ITA"), a,
              files_.filePath(QStringLiteral("missing.cus"))});
     EXPECT_EQ(none.exitCode, 3);
     EXPECT_TRUE(none.err.contains("missing.cus: ")) << none.err.toStdString();
 
-    const Run named =
+    const CliRun named =
         run({QStringLiteral("tournament"), QStringLiteral("--team"), QStringLiteral("SUI"),
              QStringLiteral("--players"), QStringLiteral("Ann,Bea,Cleo,Dora,Eve"), a});
     EXPECT_EQ(named.exitCode, 0);

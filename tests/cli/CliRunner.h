@@ -1,0 +1,27 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+// talvstats-cli run as a user would, with the settings store of a given
+// config home.
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+inline CliRun runCli(const QStringList& arguments, const QString& configHome)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("HOME"), configHome);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TALV_CLI_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
