@@ -1,3 +1,4 @@
+#include "DiagramCommand.h"
 #include "ReportCommand.h"
 #include "TerminalPrompts.h"
 #include "TournamentCommand.h"
@@ -50,6 +51,10 @@ const char* const kDescription =
     "                      tournament report's clipboard text. The reference players\n"
     "                      are the first game's, or those given; players are matched\n"
     "                      by name, the others keep their own index.\n"
+    "  diagram FILE OUT    Write the diagram image of FILE's game as the Save image\n"
+    "                      button does (teams, both of them; PNGResolution sets the\n"
+    "                      size). OUT's extension chooses png, jpg or gif; an OUT\n"
+    "                      without one gets \".png\".\n"
     "\n"
     "Exit status: 0 success, 2 usage error, 3 FILE cannot be read, 4 the output\n"
     "cannot be written.";
@@ -172,7 +177,8 @@ int main(int argc, char* argv[])
                        (command == QLatin1String("convert") && arguments.size() == 3) ||
                        (command == QLatin1String("tags") && arguments.size() == 2) ||
                        (command == QLatin1String("report") && arguments.size() == 2) ||
-                       (command == QLatin1String("tournament") && arguments.size() >= 2);
+                       (command == QLatin1String("tournament") && arguments.size() >= 2) ||
+                       (command == QLatin1String("diagram") && arguments.size() == 3);
     if (!known || (parser.isSet(output) && command != QLatin1String("tags")))
         return usage();
     const bool isReport = command == QLatin1String("report");
@@ -201,6 +207,8 @@ int main(int argc, char* argv[])
         return showCommand(arguments[1], prompts);
     if (command == QLatin1String("convert"))
         return convertCommand(arguments[1], arguments[2], prompts);
+    if (command == QLatin1String("diagram"))
+        return diagramCommand(arguments[1], arguments[2], prompts);
     if (isReport)
         return reportCommand(arguments[1], viewNumber, parser.isSet(visible), prompts);
     if (isTournament) {

@@ -109,11 +109,11 @@ bool CTALVStatsDoc::OpenDocument(const QString& path, Prompts& prompts, QString*
     auto game = std::make_unique<CGame>();
     QString message;
     if (isCisPath(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes;
+        if (!readGameFileBytes(path, bytes)) {
             message = QLatin1String(GameFileText::FailedToOpen);
         } else {
-            const CisImportResult result = importCis(file.readAll(), fields, *game, prompts);
+            const CisImportResult result = importCis(bytes, fields, *game, prompts);
             if (!result.ok)
                 message = result.error;
         }

@@ -356,13 +356,19 @@ GameFileReadResult readGameFile(const QByteArray& bytes, DocumentFields& doc, CG
     return {true, {}};
 }
 
-GameFileReadResult readGameFile(const QString& path, DocumentFields& doc, CGame& game)
+bool readGameFileBytes(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, QLatin1String(GameFileText::FailedToOpen)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxGameFileBytes)
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+GameFileReadResult readGameFile(const QString& path, DocumentFields& doc, CGame& game)
+{
+    QByteArray bytes;
+    if (!readGameFileBytes(path, bytes))
         return {false, QLatin1String(GameFileText::FailedToOpen)};
     return readGameFile(bytes, doc, game);
 }

@@ -30,6 +30,11 @@ inline constexpr const char* FailedToOpen = "Failed to open document.";
 inline constexpr const char* FailedToSave = "Failed to save document.";
 } // namespace GameFileText
 
+// The bytes of a game or CIS file; false for a file that cannot be read or is
+// far larger than any game (a wrong file picked by mistake is not loaded whole).
+inline constexpr qint64 MaxGameFileBytes = 256LL * 1024 * 1024;
+bool readGameFileBytes(const QString& path, QByteArray& bytes);
+
 // Reads a whole file into doc and game, or leaves both untouched on failure.
 // What the file's version does not carry keeps the value doc and game held, so
 // pass the defaults of a new document; ends after RecordEnd are not touched
