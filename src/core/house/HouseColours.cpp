@@ -47,8 +47,8 @@ qint32 colourField(const DocumentFields& fields, ColourElement element)
     return colourField(const_cast<DocumentFields&>(fields), element);
 }
 
-ColourElement colourElementAt(const CGame& game, const CHouseGeometry& g, int teeSize,
-                              QPoint p, int hitElement)
+ColourElement colourElementAt(const CGame& game, const CHouseGeometry& g, int teeSize, QPoint p,
+                              int hitElement)
 {
     constexpr int kStonesPerTeam = 8, kStones = 16, kWaiting = 50;
     const int stone = hitElement >= 0 && hitElement < kStones ? hitElement

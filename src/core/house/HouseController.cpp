@@ -9,7 +9,7 @@
 namespace {
 
 // Hit-test order: record 0 of slot 0, record 0 of slot 1, record 1 of slot 0, …
-constexpr std::array<int, CEnd::StoneCount> kHitOrder = {0, 8, 1, 9,  2, 10, 3, 11,
+constexpr std::array<int, CEnd::StoneCount> kHitOrder = {0, 8,  1, 9,  2, 10, 3, 11,
                                                          4, 12, 5, 13, 6, 14, 7, 15};
 
 // Drop and wheel limits in sheet units.
@@ -71,8 +71,7 @@ bool CHouseController::mirrored() const
 
 void CHouseController::relayout()
 {
-    layout_ =
-        layoutHouse(doc_.game(), doc_.fields(), positions_, geometry_, HouseOutput::Screen);
+    layout_ = layoutHouse(doc_.game(), doc_.fields(), positions_, geometry_, HouseOutput::Screen);
 }
 
 void CHouseController::load()
@@ -83,10 +82,10 @@ void CHouseController::load()
     if (game.ReviewMode != 0) {
         const auto sequence = deliverySequence(game, game.CurrentEnd);
         const auto at = std::find(sequence.begin(), sequence.end(), game.currentPosition());
-        const CStone& before = at != sequence.end() && at != sequence.begin()
-                                   ? game.currentEnd().Stones[std::size_t(
-                                         stoneRecordOf(game, *std::prev(at)))]
-                                   : stone;
+        const CStone& before =
+            at != sequence.end() && at != sequence.begin()
+                ? game.currentEnd().Stones[std::size_t(stoneRecordOf(game, *std::prev(at)))]
+                : stone;
         std::copy_n(before.Positions.begin(), CEnd::StoneCount, positions_.previous.begin());
     } else if (game.isFirstStoneOfEnd()) {
         positions_.previous = positions_.current;
@@ -154,7 +153,7 @@ QString CHouseController::caption() const
 const PlacedElement* CHouseController::placed(int element) const
 {
     const int index = HouseSelection::stoneIndex(element);
-    const PlacedElement* e = index >= 0                            ? &layout_.stones[std::size_t(index)]
+    const PlacedElement* e = index >= 0 ? &layout_.stones[std::size_t(index)]
                              : element == HouseSelection::Target ? &layout_.target
                                                                  : &layout_.broom;
     return e->drawn ? e : nullptr;
@@ -325,17 +324,19 @@ int CHouseController::moveSelected(int dx, int dy)
     const bool mirror = mirrored();
     const SheetPoint drawnOld = mirror ? Sheet::mirrored(old) : old;
     SheetPoint p = geometry_.fromTopLeft(topLeft, false);
-    // The truncation of the conversion must not swallow a move (at large
+    // An axis neither moved nor pushed keeps its value instead of the round
+    // trip's; and the truncation must not swallow an unpushed move (at large
     // scales a pixel is less than a unit), whichever way it goes.
-    // An axis neither moved nor pushed keeps its value instead of the round trip's.
-    if (dx == 0 && topLeft.x() == moved.x())
-        p.x = drawnOld.x;
-    if (dy == 0 && topLeft.y() == moved.y())
-        p.y = drawnOld.y;
-    if ((dx < 0 && p.x >= drawnOld.x) || (dx > 0 && p.x <= drawnOld.x))
-        p.x = drawnOld.x + dx;
-    if ((dy < 0 && p.y >= drawnOld.y) || (dy > 0 && p.y <= drawnOld.y))
-        p.y = drawnOld.y + dy;
+    if (topLeft == moved) {
+        if (dx == 0)
+            p.x = drawnOld.x;
+        if (dy == 0)
+            p.y = drawnOld.y;
+        if ((dx < 0 && p.x >= drawnOld.x) || (dx > 0 && p.x <= drawnOld.x))
+            p.x = drawnOld.x + dx;
+        if ((dy < 0 && p.y >= drawnOld.y) || (dy > 0 && p.y <= drawnOld.y))
+            p.y = drawnOld.y + dy;
+    }
     if (mirror)
         p = Sheet::mirrored(p);
     // Both limits apply to either move, since a push may change both axes.
@@ -390,8 +391,8 @@ CHouseController::MenuState CHouseController::openMenuAt(QPoint device)
     state.goBackEnabled = state.positional && index != game.StoneSlot();
     // Nothing recorded yet: the recording position is still the game's first.
     const GamePosition r = game.recordingPosition();
-    const bool first = r == GamePosition{} ||
-                       (game.isMixedDoubles() && r == GamePosition{0, 1, 1, 0});
+    const bool first =
+        r == GamePosition{} || (game.isMixedDoubles() && r == GamePosition{0, 1, 1, 0});
     state.item2Enabled = !first;
     state.broomChecked = doc_.fields().ShowBroom != 0;
     state.targetChecked = doc_.fields().ShowTarget != 0;

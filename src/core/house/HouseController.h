@@ -99,10 +99,10 @@ public:
     struct MenuState
     {
         int element = -1;
-        bool stone = false;        // the stone items are offered
-        bool positional = false;   // out of play, pick up, go to …: not for a waiting stone
+        bool stone = false;         // the stone items are offered
+        bool positional = false;    // out of play, pick up, go to …: not for a waiting stone
         bool goBackEnabled = false; // not for the stone being recorded
-        bool item2Enabled = false; // disabled while no stone has been recorded
+        bool item2Enabled = false;  // disabled while no stone has been recorded
         bool broomChecked = false;
         bool targetChecked = false;
     };

@@ -75,7 +75,10 @@ public:
     QPoint toDrawing(const SheetPoint& p, bool mirror) const;
     // Top-left of the stone's bounding square at a drawing centre.
     QPoint topLeftAt(QPoint centre) const;
-    QPoint topLeftOf(const SheetPoint& p, bool mirror) const { return topLeftAt(toDrawing(p, mirror)); }
+    QPoint topLeftOf(const SheetPoint& p, bool mirror) const
+    {
+        return topLeftAt(toDrawing(p, mirror));
+    }
     // Sheet position of a stone whose drawing top-left is given, truncated.
     SheetPoint fromTopLeft(QPoint topLeft, bool mirror) const;
 

@@ -64,8 +64,7 @@ class Drawing
 public:
     Drawing(QPainter& p, const CHouseGeometry& g, const HousePaintInput& in)
         : p_(p), g_(g), in_(in), mirror_(in.game.SheetDirection == 1)
-    {
-    }
+    {}
 
     // Drawing pixel of a place in feet of the unmirrored drawing.
     QPoint at(double x, double y) const
@@ -78,15 +77,12 @@ public:
     }
     int rowAt(double y) const { return at(7.5, y).y(); }
     int columnAt(double x) const { return at(x, 0.0).x(); }
-    QRect rectFeet(double x1, double y1, double x2, double y2) const
+    QRectF rectFeet(double x1, double y1, double x2, double y2) const
     {
-        return QRect(at(x1, y1), at(x2, y2)).normalized();
+        return QRectF(QPointF(at(x1, y1)), QPointF(at(x2, y2))).normalized();
     }
 
-    void circle(QPointF centre, double radius)
-    {
-        p_.drawEllipse(centre, radius, radius);
-    }
+    void circle(QPointF centre, double radius) { p_.drawEllipse(centre, radius, radius); }
 
     void ice()
     {
@@ -115,12 +111,12 @@ public:
         } rings[] = {{6.0, f.Feet6}, {4.0, f.Feet4}, {2.0, f.Feet2}};
         for (const auto& ring : rings) {
             p_.setBrush(toQColor(ring.colour));
-            p_.drawEllipse(QRectF(rectFeet(7.5 - ring.radius, 8.0 - ring.radius,
-                                           7.5 + ring.radius, 8.0 + ring.radius)));
+            p_.drawEllipse(rectFeet(7.5 - ring.radius, 8.0 - ring.radius, 7.5 + ring.radius,
+                                    8.0 + ring.radius));
         }
         const double tee = in_.sizes.Teesize / 175.0;
         p_.setBrush(toQColor(f.Tee));
-        p_.drawEllipse(QRectF(rectFeet(7.5 - tee, 8.0 - tee, 7.5 + tee, 8.0 + tee)));
+        p_.drawEllipse(rectFeet(7.5 - tee, 8.0 - tee, 7.5 + tee, 8.0 + tee));
         p_.setRenderHint(QPainter::Antialiasing, false);
         for (const double y : {2.0, 8.0, 29.0})
             p_.drawLine(QPoint(g_.drawX(0), rowAt(y)), QPoint(g_.drawX(Sheet::Width), rowAt(y)));
@@ -132,9 +128,9 @@ public:
         if (in_.output == HouseOutput::Print || in_.output == HouseOutput::ExportStones) {
             p_.setPen(QPen(Qt::black, 1));
             p_.setBrush(Qt::NoBrush);
-            p_.drawRect(QRect(QPoint(g_.drawX(0), g_.drawY(0)),
-                              QPoint(g_.drawX(Sheet::Width), g_.drawY(Sheet::Length)) -
-                                  QPoint(1, 1)));
+            p_.drawRect(
+                QRect(QPoint(g_.drawX(0), g_.drawY(0)),
+                      QPoint(g_.drawX(Sheet::Width), g_.drawY(Sheet::Length)) - QPoint(1, 1)));
             return;
         }
         const struct
@@ -226,6 +222,7 @@ public:
         if (!e.drawn)
             return;
         const double r = g_.stoneRadius();
+        p_.setRenderHint(QPainter::Antialiasing, true);
         QPainterPath ring;
         ring.addEllipse(QPointF(e.centre), 0.8 * r, 0.8 * r);
         ring.addEllipse(QPointF(e.centre), 0.5 * r, 0.5 * r);
@@ -233,6 +230,7 @@ public:
         p_.setBrush(Qt::white);
         p_.drawPath(ring); // odd-even fill: the ring white, the middle open
         const QPointF c = e.centre;
+        p_.setRenderHint(QPainter::Antialiasing, false); // a crisp cross on the pixel grid
         p_.drawLine(c - QPointF(0.8 * r, 0), c + QPointF(0.8 * r, 0));
         p_.drawLine(c - QPointF(0, 0.8 * r), c + QPointF(0, 0.8 * r));
     }
@@ -242,6 +240,7 @@ public:
         if (!e.drawn)
             return;
         const double r = g_.stoneRadius();
+        p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(QPen(Qt::black, 1));
         p_.setBrush(teamColour(in_.game.CurrentTeamSlot()));
         p_.drawRect(QRectF(e.centre.x() - 0.3 * r, e.centre.y() - 0.8 * r, 0.6 * r, 1.6 * r));
@@ -258,8 +257,12 @@ public:
             const QPoint c = g_.toDrawing(m.position, mirror_);
             p_.setBrush(m.teamSlot == 0 ? QColor(64, 64, 64) : QColor(128, 128, 128));
             circle(c, r);
-            p_.setBrush(teamColour(m.teamSlot));
-            circle(c, m.points * r / 4.0);
+            if (m.points > 0) {
+                p_.setBrush(teamColour(m.teamSlot));
+                circle(c, m.points * r / 4.0);
+            } else {
+                p_.drawPoint(c); // a 0-point stone: the grey disc with a dot
+            }
         }
     }
 
@@ -271,8 +274,8 @@ public:
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(7.0);
         p_.setFont(font);
-        const QRect box = p_.boundingRect(QRect(8, 5, 10000, 1000),
-                                          Qt::AlignLeft | Qt::AlignTop, in_.title);
+        const QRect box =
+            p_.boundingRect(QRect(8, 5, 10000, 1000), Qt::AlignLeft | Qt::AlignTop, in_.title);
         p_.fillRect(box, Qt::white);
         p_.setPen(Qt::black);
         p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, in_.title);
@@ -299,7 +302,7 @@ HouseLayout paintHouse(QPainter& painter, const CHouseGeometry& geometry,
     painter.save();
     const QRect device = painter.viewport();
     const bool screen = input.output == HouseOutput::Screen;
-    if (screen)
+    if (screen || !input.showGraphics)
         painter.fillRect(device, input.background);
     HouseLayout layout;
     if (!input.showGraphics) {
@@ -313,10 +316,8 @@ HouseLayout paintHouse(QPainter& painter, const CHouseGeometry& geometry,
     painter.setRenderHint(QPainter::Antialiasing, false);
     d.ice();
     d.house();
-    const bool marksShown = input.marks != nullptr;
-    if (screen || input.output == HouseOutput::ExportMarks || !marksShown)
-        d.guideLines();
-    if (marksShown) {
+    d.guideLines();
+    if (input.marks) {
         d.marks(*input.marks);
     } else {
         if (screen)

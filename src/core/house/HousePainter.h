@@ -33,6 +33,10 @@ struct HouseMark
 // Everything one house drawing depends on.
 struct HousePaintInput
 {
+    HousePaintInput(const CGame& g, const DocumentFields& f, const HousePositions& p)
+        : game(g), fields(f), positions(p)
+    {}
+
     const CGame& game;
     const DocumentFields& fields;
     const HousePositions& positions;
@@ -42,7 +46,7 @@ struct HousePaintInput
     HouseSponsors sponsors;
     // Shown marks replace stones, outlines and markers (and the sponsor areas).
     const std::vector<HouseMark>* marks = nullptr;
-    QString title;                       // drawn at (8, 5) when not empty
+    QString title;                         // drawn at (8, 5) when not empty
     QColor background = QColor(Qt::white); // the window around the sheet
 };
 

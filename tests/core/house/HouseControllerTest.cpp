@@ -57,15 +57,13 @@ TEST_F(HouseControllerTest, DroppedStonesOutsideTheLimitsGoOutOfPlay)
     };
     const SheetPoint out{4095, 0};
     const Case cases[] = {
-        {{250, 45}, out},          // centre at y 150, behind the back line: y 149
-        {{250, 46}, out},          // y 152
-        {{250, 47}, {745, 155}},   // y 155 is the first kept
-        {{39, 400}, out},          // x 42
-        {{40, 400}, {45, 1332}},   // x 45
-        {{463, 400}, {1455, 1332}},
-        {{464, 400}, out},         // x 1459
-        {{250, 887}, {745, 2955}},
-        {{250, 888}, out},         // y 2959
+        {{250, 45}, out},        // centre at y 150, behind the back line: y 149
+        {{250, 46}, out},        // y 152
+        {{250, 47}, {745, 155}}, // y 155 is the first kept
+        {{39, 400}, out},        // x 42
+        {{40, 400}, {45, 1332}}, // x 45
+        {{463, 400}, {1455, 1332}}, {{464, 400}, out}, // x 1459
+        {{250, 887}, {745, 2955}},  {{250, 888}, out}, // y 2959
     };
     for (const Case& c : cases) {
         house_->load();
@@ -156,8 +154,8 @@ TEST_F(HouseControllerTest, TargetAndBroomDropRules)
         house_->positions().target = {};
         house_->positions().broom = {};
         house_->relayout();
-        const PlacedElement& e = c.element == HouseSelection::Target ? house_->layout().target
-                                                                     : house_->layout().broom;
+        const PlacedElement& e =
+            c.element == HouseSelection::Target ? house_->layout().target : house_->layout().broom;
         ASSERT_TRUE(e.drawn);
         EXPECT_EQ(house_->pressAt(e.centre), HouseChange::Redraw);
         EXPECT_EQ(house_->selected(), c.element);
@@ -193,7 +191,8 @@ TEST_F(HouseControllerTest, HitTestingOrderTargetAndBroomRules)
         {"overlap of 1 and 8", (centreOf(1) + centreOf(8)) / 2, 8},
         {"only stone 1", centreOf(1) - QPoint(int(r) - 1, 0), 1},
         {"target's middle over a stone", target + QPoint(int(0.4 * r), 0), 2},
-        {"target's ring over a stone", target + QPoint(int(0.5 * r) + 1, 0), HouseSelection::Target},
+        {"target's ring over a stone", target + QPoint(int(0.5 * r) + 1, 0),
+         HouseSelection::Target},
         {"broom", broom + QPoint(0, int(0.7 * r)), HouseSelection::BroomOrNothing},
         {"beside the broom", broom + QPoint(int(0.4 * r), 0), -1},
         {"waiting stone", house_->layout().stones[12].centre, HouseSelection::WaitingStone + 12},
@@ -263,7 +262,10 @@ TEST_F(HouseControllerTest, WheelAndNudgeMovesAreClampedToTheSheet)
         {"down to the hog line end", {1000, 2950}, -360, Qt::ShiftModifier, {1000, 2957}},
         {"up over the back line", {745, 160}, 360, Qt::ShiftModifier, {4095, 0}},
         {"no modifier: nothing", {745, 1500}, 120, Qt::NoModifier, {745, 1500}},
+        // stone 12 touches it on the right: pushed back by (27, 1) px
+        {"into a neighbour", {1000, 1500}, 120, Qt::ControlModifier, {999, 1502}},
     };
+    at(12) = {1090, 1500};
     for (const Case& c : cases) {
         place(4, c.start);
         house_->pressAt(centreOf(4));
@@ -370,6 +372,11 @@ TEST_F(HouseControllerTest, CommitStoresPositionsAndHiddenMarkersOutOfPlay)
         EXPECT_EQ(stone.Positions[CStone::TargetPair], c.target);
         EXPECT_EQ(house_->positions().previous, house_->positions().current);
     }
+    CStone& stone = game().currentStone();
+    stone.TaskName = QStringLiteral("Draw");
+    stone.HandleName = QStringLiteral("In");
+    stone.PointsName = QStringLiteral("3");
+    EXPECT_EQ(house_->caption(), QStringLiteral("Draw\nIn\n3"));
 }
 
 TEST_F(HouseControllerTest, PreviousPositionsInAndOutOfReview)
@@ -510,4 +517,18 @@ TEST_F(HouseControllerTest, MixedDoublesFirstPositionDisablesItemTwo)
     EXPECT_FALSE(house_->openMenuAt(centreOf(5)).item2Enabled);
     game().setRecordingPosition({0, 1, 1, 1});
     EXPECT_TRUE(house_->openMenuAt(centreOf(5)).item2Enabled);
+}
+
+TEST_F(HouseControllerTest, StoneSizeOutsideNinetyToHundredTenIsHundred)
+{
+    struct Case
+    {
+        int stored, used;
+    };
+    for (const Case c : {Case{89, 100}, Case{90, 90}, Case{110, 110}, Case{111, 100}}) {
+        Settings::write(Key::Preferences::Stonesize, c.stored);
+        EXPECT_EQ(HouseSizes::fromSettings().Stonesize, c.used) << c.stored;
+    }
+    Settings::write(Key::Preferences::Teesize, 150);
+    EXPECT_EQ(HouseSizes::fromSettings().Teesize, 150);
 }

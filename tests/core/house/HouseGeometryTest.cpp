@@ -14,10 +14,10 @@ TEST(HouseGeometry, ScaleAndOffsetFollowTheLongerSideOfTheWindow)
         int offset;
     };
     const Case cases[] = {
-        {500, 900, false, 30.0, 25}, // taller than wide but under 2:1: centred across
-        {300, 900, false, 20.0, 0},  // 1:3: the width decides
+        {500, 900, false, 30.0, 25},      // taller than wide but under 2:1: centred across
+        {300, 900, false, 20.0, 0},       // 1:3: the width decides
         {400, 800, false, 400 / 15.0, 0}, // exactly 2:1 counts as too tall
-        {900, 500, true, 30.0, 25},  // rotated: the length runs along the width
+        {900, 500, true, 30.0, 25},       // rotated: the length runs along the width
         {900, 300, true, 20.0, 0},
     };
     for (const Case& c : cases) {
