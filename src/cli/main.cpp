@@ -1,4 +1,5 @@
 #include "DiagramCommand.h"
+#include "RenderCommand.h"
 #include "ReportCommand.h"
 #include "TerminalPrompts.h"
 #include "TournamentCommand.h"
@@ -51,6 +52,10 @@ const char* const kDescription =
     "                      tournament report's clipboard text. The reference players\n"
     "                      are the first game's, or those given; players are matched\n"
     "                      by name, the others keep their own index.\n"
+    "  render FILE OUT [--position E,P,S,O]\n"
+    "                      Write the house image of the stone record at that\n"
+    "                      position (default: the current one); the format follows\n"
+    "                      OUT's extension (png, jpg, gif).\n"
     "  diagram FILE OUT    Write the diagram image of FILE's game as the Save image\n"
     "                      button does (teams, both of them; PNGResolution sets the\n"
     "                      size). OUT's extension chooses png, jpg or gif; an OUT\n"
@@ -151,6 +156,10 @@ int main(int argc, char* argv[])
                                                     "lead to alternate, comma-separated."),
                                      QStringLiteral("A,B,C,D,E"));
     parser.addOption(players);
+    const QCommandLineOption position(QStringList{"position"},
+                                      QStringLiteral("Stone record of the render command."),
+                                      QStringLiteral("E,P,S,O"));
+    parser.addOption(position);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     if (!parser.parse(application.arguments())) {
         printError(parser.errorText());
@@ -178,11 +187,14 @@ int main(int argc, char* argv[])
                        (command == QLatin1String("tags") && arguments.size() == 2) ||
                        (command == QLatin1String("report") && arguments.size() == 2) ||
                        (command == QLatin1String("tournament") && arguments.size() >= 2) ||
-                       (command == QLatin1String("diagram") && arguments.size() == 3);
+                       (command == QLatin1String("diagram") && arguments.size() == 3) ||
+                       (command == QLatin1String("render") && arguments.size() == 3);
     if (!known || (parser.isSet(output) && command != QLatin1String("tags")))
         return usage();
     const bool isReport = command == QLatin1String("report");
     if (!isReport && (parser.isSet(view) || parser.isSet(visible)))
+        return usage();
+    if (command != QLatin1String("render") && parser.isSet(position))
         return usage();
     const bool isTournament = command == QLatin1String("tournament");
     if (isTournament != parser.isSet(team) || (!isTournament && parser.isSet(players)))
@@ -209,6 +221,8 @@ int main(int argc, char* argv[])
         return convertCommand(arguments[1], arguments[2], prompts);
     if (command == QLatin1String("diagram"))
         return diagramCommand(arguments[1], arguments[2], prompts);
+    if (command == QLatin1String("render"))
+        return renderCommand(arguments[1], arguments[2], parser.value(position), prompts);
     if (isReport)
         return reportCommand(arguments[1], viewNumber, parser.isSet(visible), prompts);
     if (isTournament) {

@@ -61,6 +61,8 @@ class CHouseController
 public:
     explicit CHouseController(CTALVStatsDoc& doc);
 
+    CTALVStatsDoc& document() { return doc_; }
+
     // A new window size or display; the stone size comes from the preferences.
     void setGeometry(const CHouseGeometry& geometry);
     const CHouseGeometry& geometry() const { return geometry_; }
