@@ -1,5 +1,7 @@
 #include "ui/app/StartUp.h"
 
+#include "core/files/Document.h"
+
 #include "core/base/ProgramFolder.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
@@ -36,7 +38,8 @@ TEST_F(StartUpTest, OpensTheMainWindowWithTheNewGamesStateInTheLanguageChosen)
             program.window->statusBar()->findChild<QLabel*>(QStringLiteral("stateName"));
         ASSERT_TRUE(label);
         EXPECT_EQ(label->text(), QString::fromUtf8(c.expectedState)) << c.language;
-        EXPECT_EQ(program.game->GameState, 1);
+        EXPECT_EQ(program.document->game().GameState, 1);
+        EXPECT_TRUE(program.window->findChild<QWidget*>(QStringLiteral("houseView")));
     }
 }
 
@@ -48,7 +51,7 @@ TEST_F(StartUpTest, EndsAfterTheTerminationNoticeWhenNoModuleIsThere)
     ScriptedPrompts prompts;
     const StartedProgram program = startProgram(prompts);
     EXPECT_FALSE(program.window);
-    EXPECT_FALSE(program.game);
+    EXPECT_FALSE(program.document);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0], QStringLiteral("Sprach-DLL TALVStats_GER.dll nicht gefunden. "
                                                   "\n\nDas Programm wird beendet."));
