@@ -5,6 +5,7 @@
 // waiting and out of play.
 #include "core/files/DocumentFields.h"
 #include "core/house/HousePainter.h"
+#include "core/house/ImageFiles.h"
 #include "core/record/Game.h"
 
 #include <benchmark/benchmark.h>
@@ -81,6 +82,28 @@ void BM_PaintHouse(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintHouse)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The image export of the same house at 300 × 600: drawn off screen and written.
+void BM_ExportHouse(benchmark::State& state, const char* extension)
+{
+    const Scene scene;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("house.") + QLatin1String(extension));
+    const CHouseGeometry geometry = CHouseGeometry::forImage(300, 600, 100);
+    for (auto _ : state) {
+        QImage image = ImageFiles::newImage({300, 600}, 32);
+        QPainter painter(&image);
+        HousePaintInput input(scene.game, scene.fields, scene.positions);
+        input.output = HouseOutput::ExportStones;
+        input.title = houseTitle(scene.game);
+        paintHouse(painter, geometry, input);
+        painter.end();
+        benchmark::DoNotOptimize(ImageFiles::writeImage(image, path, 32, nullptr));
+    }
+}
+BENCHMARK_CAPTURE(BM_ExportHouse, png, "png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportHouse, gif, "gif")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportHouse, jpg, "jpg")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 // The house view driven as a user drives it, with synthetic mouse and keys.
 class HouseViewTest : public SettingsTest
@@ -80,4 +81,38 @@ TEST_F(HouseViewTest, FollowsTheWindowSizeAndRepaintsOnColourChanges)
     const QImage after = view_->grab().toImage();
     EXPECT_NE(before, after);
     EXPECT_EQ(after.pixelColor(20, 300), QColor(0xCC, 0xFF, 0xCC));
+}
+
+TEST_F(HouseViewTest, MiddleButtonHoldAndTheWheel)
+{
+    const int stone = document_->game().StoneSlot();
+    const QPoint from = drawnAt(stone);
+    const QPoint target = view_->controller().geometry().toDrawing({500, 1200}, false);
+    QTest::mousePress(view_.get(), Qt::LeftButton, {}, from);
+    // The middle button goes down while dragging, then the left one is let go:
+    // the stone stays on the pointer.
+    QMouseEvent middle(QEvent::MouseButtonPress, QPointF(from), view_->mapToGlobal(QPointF(from)),
+                       Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view_.get(), &middle);
+    QMouseEvent leftUp(QEvent::MouseButtonRelease, QPointF(from), view_->mapToGlobal(QPointF(from)),
+                       Qt::LeftButton, Qt::MiddleButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view_.get(), &leftUp);
+    EXPECT_NE(view_->controller().dragState(), 0);
+    EXPECT_TRUE(view_->hasMouseTracking());
+    QTest::mouseMove(view_.get(), target);
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, target);
+    EXPECT_EQ(view_->controller().dragState(), 0);
+    const SheetPoint dropped = view_->controller().positions().current[std::size_t(stone)];
+    EXPECT_NEAR(dropped.x, 500, 15);
+    EXPECT_NEAR(dropped.y, 1200, 15);
+
+    // The wheel moves the selected stone along the sheet; Ctrl across it.
+    QWheelEvent along(QPointF(target), view_->mapToGlobal(QPointF(target)), {}, {0, 120},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view_.get(), &along);
+    QWheelEvent across(QPointF(target), view_->mapToGlobal(QPointF(target)), {}, {0, 120},
+                       Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view_.get(), &across);
+    const SheetPoint wheeled = view_->controller().positions().current[std::size_t(stone)];
+    EXPECT_NE(wheeled, dropped);
 }

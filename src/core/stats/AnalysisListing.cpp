@@ -143,6 +143,15 @@ const Mark& Marks::entry(int teamSlot, int k) const
     return tables_[std::size_t(teamSlot)][std::size_t(k)];
 }
 
+std::vector<HouseMark> Marks::houseMarks() const
+{
+    std::vector<HouseMark> marks;
+    for (const Placed& placed : drawOrder())
+        marks.push_back(
+            {SheetPoint{placed.mark.x, placed.mark.y}, placed.teamSlot, placed.mark.points});
+    return marks;
+}
+
 std::vector<Marks::Placed> Marks::drawOrder() const
 {
     std::vector<Placed> placed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/house/HousePainter.h"
+
 #include <QString>
 
 #include <array>
@@ -98,6 +100,8 @@ public:
     // The order of drawing: slot 0's table, then slot 1's, skipping entries
     // that are empty or out of play.
     std::vector<Placed> drawOrder() const;
+    // The same as the house painter takes them.
+    std::vector<HouseMark> houseMarks() const;
 
 private:
     int count_ = 0;

@@ -9,21 +9,13 @@
 
 #include <QColorDialog>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
-namespace {
-
-HouseButtons buttonsOf(const QMouseEvent& event)
-{
-    HouseButtons buttons;
-    buttons.middle = event.buttons().testFlag(Qt::MiddleButton);
-    return buttons;
-}
-
-} // namespace
+namespace {} // namespace
 
 CTALVGraphicsVIEW::CTALVGraphicsVIEW(CTALVStatsDoc& document, QWidget* parent)
     : QWidget(parent), document_(document), controller_(document)
@@ -61,6 +53,8 @@ void CTALVGraphicsVIEW::applyGeometry()
 
 void CTALVGraphicsVIEW::handle(int changes)
 {
+    // A held stone follows the pointer with no button down.
+    setMouseTracking(controller_.dragState() != 0);
     if (changes & HouseChange::PositionMoved) {
         controller_.load();
         Q_EMIT positionMoved();
@@ -98,9 +92,19 @@ void CTALVGraphicsVIEW::resizeEvent(QResizeEvent*)
     applyGeometry();
 }
 
+HouseButtons CTALVGraphicsVIEW::buttonsOf(const QMouseEvent& event) const
+{
+    HouseButtons buttons;
+    buttons.middle = event.buttons().testFlag(Qt::MiddleButton);
+    buttons.scrollLock = scrollLock_;
+    return buttons;
+}
+
 void CTALVGraphicsVIEW::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    // The middle button (or Scroll Lock) during a drag keeps the stone on the
+    // pointer after the left button is let go.
+    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
         handle(controller_.pressAt(event->position().toPoint(), buttonsOf(*event)));
 }
 
@@ -151,6 +155,10 @@ bool CTALVGraphicsVIEW::forwardArrowKey(int key)
 
 void CTALVGraphicsVIEW::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_ScrollLock) {
+        scrollLock_ = !scrollLock_;
+        return;
+    }
     if (!forwardArrowKey(event->key()))
         QWidget::keyPressEvent(event);
 }

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QMenu;
+class QMouseEvent;
+
 class CTALVStatsDoc;
 
 // The house view of a game window: paints the sheet through the house painter
@@ -44,8 +47,10 @@ private:
     void applyGeometry();
     void handle(int changes);
     void addColourMenu(QMenu& menu, QPoint device);
+    HouseButtons buttonsOf(const QMouseEvent& event) const;
 
     CTALVStatsDoc& document_;
     CHouseController controller_;
     bool rotated_ = false;
+    bool scrollLock_ = false; // toggled by the Scroll Lock key
 };
