@@ -12,6 +12,12 @@ std::function<qint64()>& source()
     return current;
 }
 
+std::function<qint64()>& msSource()
+{
+    static std::function<qint64()> current;
+    return current;
+}
+
 } // namespace
 
 qint64 now()
@@ -23,6 +29,17 @@ qint64 now()
 void setSource(std::function<qint64()> replacement)
 {
     source() = std::move(replacement);
+}
+
+qint64 nowMs()
+{
+    const auto& custom = msSource();
+    return custom ? custom() : QDateTime::currentMSecsSinceEpoch();
+}
+
+void setMsSource(std::function<qint64()> replacement)
+{
+    msSource() = std::move(replacement);
 }
 
 } // namespace Clock
