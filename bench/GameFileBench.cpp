@@ -1,14 +1,11 @@
 // Saving and opening a full game: 20 ends, every stone with texts, two tags
 // and all 18 positions.
+#include "BenchMain.h"
 #include "FullGame.h"
 
 #include "core/files/GameFile.h"
 
-#include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -41,11 +38,5 @@ BENCHMARK(BM_ReadFullGame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
-    QTemporaryDir home; // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

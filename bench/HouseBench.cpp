@@ -3,17 +3,16 @@
 // display. "--png=<path>" saves the rotated drawing instead, for a look, and
 // "--png-mirrored=<path>" a mirrored end in the normal display with stones
 // waiting and out of play.
+#include "BenchMain.h"
 #include "core/files/DocumentFields.h"
 #include "core/house/HousePainter.h"
 #include "core/house/ImageFiles.h"
 #include "core/record/Game.h"
 
-#include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -109,23 +108,18 @@ BENCHMARK_CAPTURE(BM_ExportHouse, jpg, "jpg")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QTemporaryDir home;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.startsWith(QLatin1String("--png="))) {
-            const Scene scene;
-            QImage image(1920, 1080, QImage::Format_RGB32);
-            paint(image, scene, true);
-            return image.save(arg.mid(6)) ? 0 : 1;
+    return runBenchmarks(argc, argv, [&]() -> std::optional<int> {
+        for (int i = 1; i < argc; ++i) {
+            const QString arg = QString::fromLocal8Bit(argv[i]);
+            if (arg.startsWith(QLatin1String("--png="))) {
+                const Scene scene;
+                QImage image(1920, 1080, QImage::Format_RGB32);
+                paint(image, scene, true);
+                return image.save(arg.mid(6)) ? 0 : 1;
+            }
+            if (arg.startsWith(QLatin1String("--png-mirrored=")))
+                return saveMirrored(arg.mid(15)) ? 0 : 1;
         }
-        if (arg.startsWith(QLatin1String("--png-mirrored=")))
-            return saveMirrored(arg.mid(15)) ? 0 : 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+        return std::nullopt;
+    });
 }

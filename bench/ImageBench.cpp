@@ -1,5 +1,6 @@
 // Saving drawn images: a 300 x 600 house-like drawing (flat areas and
 // antialiased circles) as PNG and GIF, and the diagram image of a full game.
+#include "BenchMain.h"
 #include "FullGame.h"
 
 #include "core/base/Settings.h"
@@ -7,11 +8,9 @@
 #include "core/stats/DiagramPainter.h"
 #include "core/stats/StatsData.h"
 
-#include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -88,13 +87,5 @@ BENCHMARK(BM_DiagramImage)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv); // the diagram's texts need the fonts
-    QTemporaryDir home;                      // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    Settings::setRoot();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

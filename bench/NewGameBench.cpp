@@ -1,16 +1,12 @@
 // What every start and every New command pays: a new game record under the
 // settings in force, and the document's guideline table.
-#include "core/app/LanguageModule.h"
+#include "BenchMain.h"
 #include "core/base/Settings.h"
 #include "core/base/SettingsKeys.h"
 #include "core/record/Game.h"
 #include "core/record/Guidelines.h"
 
-#include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
 static void BM_NewGameFromSettings(benchmark::State& state)
 {
@@ -50,14 +46,5 @@ BENCHMARK(BM_ReadSetting)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QTemporaryDir home; // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    Settings::setRoot();
-    LanguageModule::load(QStringLiteral("ENG"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,17 +1,13 @@
 // The statistics report of a full game: the tallies, the row tree of each
 // layout and the clipboard text.
+#include "BenchMain.h"
 #include "FullGame.h"
 
-#include "core/app/LanguageModule.h"
 #include "core/base/Settings.h"
 #include "core/stats/StatsData.h"
 #include "core/stats/StatsReport.h"
 
-#include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -57,14 +53,5 @@ BENCHMARK(BM_ReportCopyAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QTemporaryDir home; // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    Settings::setRoot();
-    LanguageModule::load(QStringLiteral("ENG"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

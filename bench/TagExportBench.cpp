@@ -1,13 +1,11 @@
 // The tag list of a full game, as every save writes it.
+#include "BenchMain.h"
 #include "FullGame.h"
 
 #include "core/files/TagExport.h"
 #include "core/record/Guidelines.h"
 
-#include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -47,11 +45,5 @@ BENCHMARK(BM_TagExportToFile)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
-    QTemporaryDir home; // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,17 +1,15 @@
 // A tournament of 1,000 full game files read from disk, against reading the
 // same files' bytes alone.
+#include "BenchMain.h"
 #include "FullGame.h"
 
 #include "core/base/Prompts.h"
 #include "core/files/GameFile.h"
 #include "core/stats/Tournament.h"
 
-#include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -96,11 +94,5 @@ BENCHMARK(BM_TournamentOfFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
-    QTemporaryDir home; // a store of its own, never the user's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

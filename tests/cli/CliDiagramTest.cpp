@@ -27,18 +27,9 @@ int countOf(const QImage& image, QRgb colour)
 } // namespace
 
 // diagram FILE OUT writes the image the diagram window's Save image button does.
-class CliDiagramTest : public SettingsTest
+class CliDiagramTest : public CliFileTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        loadLanguage(QStringLiteral("ENG"));
-        Settings::write(Key::Setup::Path, files_.path());
-    }
-
-    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
-
     // Four ends played, on the lead of end 5; team 2 has no counted stone in end
     // 2. Ice and team colours of their own, so that they can be found in the image.
     QString savedGame()
@@ -75,8 +66,6 @@ protected:
         EXPECT_TRUE(document.SaveAs(path, prompts));
         return path;
     }
-
-    QTemporaryDir files_;
 };
 
 TEST_F(CliDiagramTest, WritesTheImageInTheTypeOfTheExtension)

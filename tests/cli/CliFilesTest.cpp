@@ -14,18 +14,9 @@
 #include <QJsonObject>
 
 // show, convert and tags on files the program's own document wrote.
-class CliFilesTest : public SettingsTest
+class CliFilesTest : public CliFileTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        loadLanguage(QStringLiteral("ENG"));
-        Settings::write(Key::Setup::Path, files_.path());
-    }
-
-    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
-
     // A game in progress with remarks and a tag, saved as the program saves it.
     QString savedGame(const QString& name)
     {
@@ -56,8 +47,6 @@ protected:
     {
         return QJsonDocument::fromJson(result.out).object();
     }
-
-    QTemporaryDir files_;
 };
 
 TEST_F(CliFilesTest, ShowPrintsTheDocumentAsOpened)

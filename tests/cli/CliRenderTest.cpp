@@ -10,18 +10,9 @@
 #include <QImage>
 
 // The render command writes the house image of a saved game's stone record.
-class CliRenderTest : public SettingsTest
+class CliRenderTest : public CliFileTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        loadLanguage(QStringLiteral("ENG"));
-        Settings::write(Key::Setup::Path, files_.path());
-    }
-
-    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
-
     // Three stones recorded; after the third one team 1's first stone lies on
     // the button and team 2's in front of the house.
     QString savedGame()
@@ -46,8 +37,6 @@ protected:
         EXPECT_TRUE(document.SaveAs(path, prompts));
         return path;
     }
-
-    QTemporaryDir files_;
 };
 
 TEST_F(CliRenderTest, TheStoneRecordAtThePositionAsAnImage)

@@ -9,18 +9,9 @@
 #include "support/TestSettings.h"
 
 // The report command prints the report's clipboard text of a saved game.
-class CliReportTest : public SettingsTest
+class CliReportTest : public CliFileTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        loadLanguage(QStringLiteral("ENG"));
-        Settings::write(Key::Setup::Path, files_.path());
-    }
-
-    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
-
     // A game in progress: five stones of team 1, whose name is not ASCII.
     QString savedGame()
     {
@@ -52,8 +43,6 @@ protected:
         report.setView(view);
         return report.exportText(visibleOnly).toUtf8();
     }
-
-    QTemporaryDir files_;
 };
 
 TEST_F(CliReportTest, PrintsTheClipboardTextOfTheViewAsked)

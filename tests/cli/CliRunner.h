@@ -25,3 +25,25 @@ inline CliRun runCli(const QStringList& arguments, const QString& configHome)
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+#include "core/base/Settings.h"
+#include "core/base/SettingsKeys.h"
+
+#include "support/TestSettings.h"
+
+// Tests that save games with the program's own document and then run the
+// command line on them: English texts, games under files_.
+class CliFileTest : public SettingsTest
+{
+protected:
+    void SetUp() override
+    {
+        SettingsTest::SetUp();
+        loadLanguage(QStringLiteral("ENG"));
+        Settings::write(Key::Setup::Path, files_.path());
+    }
+
+    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
+
+    QTemporaryDir files_;
+};

@@ -10,18 +10,9 @@
 #include "support/TestSettings.h"
 
 // The tournament command follows one team over saved games without a person.
-class CliTournamentTest : public SettingsTest
+class CliTournamentTest : public CliFileTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        loadLanguage(QStringLiteral("ENG"));
-        Settings::write(Key::Setup::Path, files_.path());
-    }
-
-    CliRun run(const QStringList& arguments) { return runCli(arguments, settingsHome_.path()); }
-
     // A game of two teams in which team 1 of the file scores the given points.
     QString savedGame(const QString& name, const QString& team1, const QString& team2, int points)
     {
@@ -43,8 +34,6 @@ protected:
         EXPECT_TRUE(document.SaveAs(path, prompts));
         return path;
     }
-
-    QTemporaryDir files_;
 };
 
 TEST_F(CliTournamentTest, FollowsTheNamedTeamOnEitherSide)
