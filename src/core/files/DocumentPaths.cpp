@@ -78,13 +78,21 @@ QString folderLevel(const QString& name)
     return parts.join(QLatin1Char(' '));
 }
 
-QString newDocumentPath(const GameNames& names)
+QString gamesFolderFor(qint16 competitionId, const QString& competition, const QString& event,
+                       bool create)
 {
     // Read with an empty default: the games folder is filled in here.
     QString folder = Settings::read(Key::Setup::Path, QString());
     if (folder.isEmpty())
         folder = UserFolders::gamesFolder();
-    return joined(withGameFolders(folder, names, false), names, Replacements::NewDocument);
+    return withGameFolders(folder, GameNames{competitionId, competition, event, {}, {}, {}, {}},
+                           create);
+}
+
+QString newDocumentPath(const GameNames& names)
+{
+    return joined(gamesFolderFor(names.CompetitionId, names.Competition, names.Event, false), names,
+                  Replacements::NewDocument);
 }
 
 QString derivedPath(const GameNames& names, int gameState)

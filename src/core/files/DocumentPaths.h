@@ -34,6 +34,11 @@ struct GameNames
     QString ShortName2;
 };
 
+// Setup/Path (or the games folder), then the competition (when it has an id)
+// and the event as folder levels, ending in a separator; made when asked.
+QString gamesFolderFor(qint16 competitionId, const QString& competition, const QString& event,
+                       bool create);
+
 // The path of a new document: Setup/Path (or the games folder), then the
 // competition (when it has an id) and the event. No folder is created.
 QString newDocumentPath(const GameNames& names);

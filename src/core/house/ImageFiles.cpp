@@ -1,14 +1,10 @@
 #include "ImageFiles.h"
 
 #include "core/base/Prompts.h"
-#include "core/base/Settings.h"
-#include "core/base/SettingsKeys.h"
 #include "core/base/Texts.h"
-#include "core/base/UserFolders.h"
 #include "core/files/DocumentFields.h"
 #include "core/files/DocumentPaths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -135,23 +131,10 @@ QString defaultSuffix()
 
 QString suggestedFolder(const DocumentFields& fields)
 {
-    // Read with an empty default: the games folder is filled in here.
-    QString folder = Settings::read(Key::Setup::Path, QString());
-    if (folder.isEmpty())
-        folder = UserFolders::gamesFolder();
-    folder = UserFolders::withTrailingSeparator(folder);
-    // The same folder levels as the game files, so that names cannot lead elsewhere.
-    const auto append = [&](const QString& name) {
-        const QString level = DocumentPaths::folderLevel(name);
-        if (!level.isEmpty())
-            folder += level + QDir::separator();
-    };
-    if (fields.Competition.Id >= 0)
-        append(fields.Competition.Text);
-    append(fields.Event.Text);
-    // Every missing level is made, not only the last, so the dialog opens there.
-    QDir().mkpath(folder);
-    return folder;
+    // The same folder as the game files; every missing level is made, so the
+    // dialog opens there.
+    return DocumentPaths::gamesFolderFor(fields.Competition.Id, fields.Competition.Text,
+                                         fields.Event.Text, true);
 }
 
 QString suggestedPath(const QString& baseName, const DocumentFields& fields, const QDateTime& now)
