@@ -7,7 +7,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     MessageBoxPrompts prompts;
-    const StartedProgram program = startProgram(prompts);
+    const StartedProgram program =
+        startProgram(prompts, StartOptions::fromCommandLine(QApplication::arguments()));
     if (!program.window)
         return 0; // the termination notice was shown
     program.window->show();

@@ -95,8 +95,11 @@ struct EntryFormState
 
 // The dialogs the shot entry opens; the window runs them modally, tests script
 // them. Each returns true for OK.
-class EntryDialogs : public EndResultDialogs, public ChoiceDialogs, public MisDialogs,
-                     public SetGameTimerDialog, public TimeOutDialog
+class EntryDialogs : public EndResultDialogs,
+                     public ChoiceDialogs,
+                     public MisDialogs,
+                     public SetGameTimerDialog,
+                     public TimeOutDialog
 {
 public:
     // The warning that closes itself (5110 for an incomplete entry).
@@ -192,11 +195,15 @@ public:
     int ReviewStepForward(bool shift = false);
     void Return();
     void GotoPosition(int end, int order, int stoneIndex);
-    // The end-of-game command (finish or re-open).
+    // The end-of-game command (finish or re-open). A save that is cancelled or
+    // fails leaves the game finished and the document modified.
     void FinishGame();
 
     // Commands by identifier (EntryCommand and the form's own); false when the
-    // command is unknown or disabled.
+    // command is unknown or disabled. Three are left to the widget and also
+    // return false: the nudges (the form hands the arrow keys to the house
+    // view), and delete-back and Home while a text field has the focus (the
+    // field edits its own text and caret).
     bool Command(int id);
     CommandState UpdateCommand(int id) const;
 
@@ -217,9 +224,40 @@ public:
     bool lateTeamRecorded() const { return lateTeam_; }
     bool advancedHandleOptions() const { return advancedHandles_; }
 
+    // The guideline table was applied: the three headings follow its record 0.
+    void guidelinesApplied();
+
 private:
-    // Implementation helpers are private; see ShotEntry.cpp.
-    struct Impl;
+    void notify();
+    void fillLabels();
+    void fillLists();
+    void fillHandleItems();
+    void selectTask(int task, bool fromUser);
+    void selectHandle(int handle, bool fromUser);
+    void selectPoints(int points, bool fromUser);
+    bool refuseInFinishedGame(bool fromUser);
+    QString guidelineText(int task) const;
+    bool entryComplete() const;
+    bool entryEmpty() const;
+    void showMissing();
+    // One review step forward; `driven` by RecordShot writes a change into the
+    // review copy without asking.
+    int reviewStep(bool shift, bool driven);
+    void keepInReviewCopy(bool force);
+    GamePosition gotoTarget(int end, int order, int stoneIndex) const;
+    void recordRepeatedly(int task);
+    void skipRestOfEnd();
+    void recordLateTeam();
+    bool chooseFirstThrower();
+    bool assignThrowers();
+    void choosePlayerOfStone();
+    void gotoEnd();
+    void swapDirection(bool ask);
+    void toggleAdvancedHandles();
+    void finishOrReopen();
+    bool buttonCommand(int id);
+    CommandState buttonCommandState(int id) const;
+
     CTALVStatsDoc& doc_;
     Prompts& prompts_;
     EntryDialogs& dialogs_;
@@ -243,10 +281,12 @@ private:
     bool autoRecording_ = false;
     bool pendingCorrection_ = false;
     bool lastResultCancelled_ = false;
+    bool refreshing_ = false; // ShowEntry may be reached again through viewsToRefresh
     // settings copies
     bool showTagging_ = true, saveTagging_ = true, advancedHandles_ = true;
     bool showStopwatch_ = false, switchLastStone_ = false, allowBonusPoints_ = false;
     // the guideline headings, from record 0 of the table
-    QString titleWord_ = QStringLiteral("Guideline "), lastStoneHeading_ = QStringLiteral(" (last stone):\n"),
+    QString titleWord_ = QStringLiteral("Guideline "),
+            lastStoneHeading_ = QStringLiteral(" (last stone):\n"),
             scoreWord_ = QStringLiteral("score");
 };

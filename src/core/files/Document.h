@@ -92,6 +92,8 @@ Q_SIGNALS:
     void stateNameChanged(const QString& stateName);
     void houseViewsChanged();
     void viewsToRefresh();
+    // The house views store their edited positions into the current stone.
+    void positionsToStore();
 
 private:
     std::unique_ptr<CGame> game_;

@@ -212,9 +212,14 @@ QString tagFilePath(const QString& gamePath)
     return path + QStringLiteral("_tag.csv");
 }
 
-QString buildText(CGame& game, const Input& input)
+QString buildText(CGame& original, const Input& input)
 {
     const QString separator = separatorFrom(input.separatorSetting);
+    // The walk runs on a copy, so that a game in review keeps its position and
+    // the corrections not yet written into its review copy; in review the walk
+    // starts from the stone on show.
+    CGame game = original;
+    game.Observer = nullptr;
     if (game.ReviewMode == 0) {
         game.EnterReview();
         game.ResetPosition();
@@ -230,8 +235,8 @@ QString buildText(CGame& game, const Input& input)
         if (start <= 0) {
             // A lasting change: also into the copy that review mode restores.
             start = Clock::now();
-            game.Ends[0].EndStartTime = start;
-            game.ReviewCopy[0].EndStartTime = start;
+            original.Ends[0].EndStartTime = start;
+            original.ReviewCopy[0].EndStartTime = start;
         }
         *input.videoStartTime = start;
         firstAction = QStringLiteral("Start of Game");
@@ -286,8 +291,6 @@ QString buildText(CGame& game, const Input& input)
                  columns(game.CurrentEnd + 1, 0, 0, {}, {}, QStringLiteral("End of Game"),
                          totals(game)));
     }
-    if (game.ReviewMode != 0)
-        game.LeaveReview(1);
     return rows.text;
 }
 

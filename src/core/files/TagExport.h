@@ -31,8 +31,9 @@ struct Input
     QLocale locale;
 };
 
-// The whole file as text (line ends "\n"). Walks the game in review mode and
-// leaves it as it was, except the first end's start time when none was set.
+// The whole file as text (line ends "\n"). Walks a copy of the game (in review
+// from the stone on show), so the game stays exactly as it was, corrections of
+// a review included, except the first end's start time when none was set.
 QString buildText(CGame& game, const Input& input);
 
 // CannotCreate: the file could not be opened at all; WriteFailed: writing it

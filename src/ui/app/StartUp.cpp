@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
-#include "ui/house/HouseView.h"
+#include "AppColours.h"
+#include "Splash.h"
 
 #include "core/app/LanguageModule.h"
 #include "core/base/Settings.h"
@@ -9,21 +10,36 @@
 
 StartedProgram::StartedProgram() = default;
 StartedProgram::StartedProgram(StartedProgram&&) noexcept = default;
-StartedProgram::~StartedProgram() = default;
+StartedProgram::~StartedProgram()
+{
+    window.reset(); // the game windows go before their documents
+}
 
-StartedProgram startProgram(Prompts& prompts)
+StartOptions StartOptions::fromCommandLine(const QStringList& arguments)
+{
+    StartOptions options;
+    options.splash = CSplash::wantedBy(arguments);
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')))
+            options.files.append(argument);
+    }
+    return options;
+}
+
+StartedProgram startProgram(Prompts& prompts, const StartOptions& options)
 {
     Settings::setRoot();
     if (!LanguageModule::selectAndLoad(prompts))
         return {};
     StartedProgram program;
     program.documents = std::make_unique<CDocumentManager>();
-    program.document = program.documents->newDocument(prompts);
-    program.window = std::make_unique<MainWindow>();
-    program.window->setCentralWidget(
-        new CTALVGraphicsVIEW(*program.document, program.window.get()));
-    program.window->showStateName(program.document->StateCaption);
-    QObject::connect(program.document, &CTALVStatsDoc::stateNameChanged, program.window.get(),
-                     &MainWindow::showStateName);
+    AppColours::readButtonColours();
+    program.window = std::make_unique<MainWindow>(*program.documents, prompts);
+    if (options.splash)
+        CSplash::showOnce();
+    program.document = program.window->newGame();
+    program.window->openFiles(options.files);
+    if (!program.documents->documents().empty())
+        program.document = program.documents->documents().back().get();
     return program;
 }

@@ -27,6 +27,7 @@ CTALVGraphicsVIEW::CTALVGraphicsVIEW(CTALVStatsDoc& document, QWidget* parent)
     rotated_ = document_.fields().ShowRotate != 0;
     connect(&document_, &CTALVStatsDoc::houseViewsChanged, this, qOverload<>(&QWidget::update));
     connect(&document_, &CTALVStatsDoc::viewsToRefresh, this, &CTALVGraphicsVIEW::reload);
+    connect(&document_, &CTALVStatsDoc::positionsToStore, this, [this] { controller_.commit(); });
     applyGeometry();
     controller_.load();
 }

@@ -94,6 +94,24 @@ TEST_F(TagExportTest, OneStoneWithoutTimes)
     EXPECT_EQ(game_.Ends[0].Stones[0].DeliveryTime, 0);
 }
 
+TEST_F(TagExportTest, AGameInReviewKeepsItsPositionAndCorrections)
+{
+    for (int i = 0; i < 3; ++i)
+        record({0, 0, 3, {}});
+    game_.EnterReview();
+    game_.PreviousStone();
+    game_.currentStone().Remark = QStringLiteral("corrected, not yet confirmed");
+    const GamePosition before = game_.currentPosition();
+
+    const QList<QStringList> r = rows();
+    // In review the list starts at the stone on show, the last recorded one.
+    ASSERT_EQ(r.size(), 3);
+    EXPECT_EQ(r[2][12], QStringLiteral("corrected_not_yet_confirmed"));
+    EXPECT_EQ(game_.ReviewMode, 1);
+    EXPECT_EQ(game_.currentPosition(), before);
+    EXPECT_EQ(game_.currentStone().Remark, QStringLiteral("corrected, not yet confirmed"));
+}
+
 TEST_F(TagExportTest, TimesTagsAndJudgementColumns)
 {
     videoStart_ = kNow - 100;
