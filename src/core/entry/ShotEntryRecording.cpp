@@ -130,8 +130,8 @@ void ShotEntryController::RecordShot()
         g.SetGameState(kInProgressState);
         ShowEntry();
     }
-    // Saving writes the tag list, which walks the game and ends review mode;
-    // a walk stopped in review saves once review is over.
+    // A walk stopped in review saves once review is over: until then Return
+    // may still take the corrections back.
     if (g.ReviewMode == 0)
         doc_.DoAutoSave(prompts_);
 
