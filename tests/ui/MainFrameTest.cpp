@@ -201,8 +201,14 @@ TEST_F(MainFrameTest, CommandLineFilesOpenInTheirOwnWindowsAndABadOneOnlyShowsIt
     EXPECT_EQ(RecentFiles::list(),
               (QStringList{QDir::toNativeSeparators(second), QDir::toNativeSeparators(first)}));
 
-    // Opening a file that is open already shows its window instead.
-    EXPECT_TRUE(program.window->openFile(first));
+    // The recent games, newest first; choosing one that is open shows its window.
+    Q_EMIT program.window->menuOf(QStringLiteral("fileMenu"))->aboutToShow();
+    QMenu* recent = program.window->menuOf(QStringLiteral("recentMenu"));
+    ASSERT_TRUE(recent);
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_TRUE(recent->isEnabled());
+    EXPECT_EQ(recent->actions()[1]->data().toString(), QDir::toNativeSeparators(first));
+    recent->actions()[1]->trigger();
     EXPECT_EQ(program.window->frames().size(), 2);
     EXPECT_EQ(program.window->activeFrame(), frames[0]);
 }

@@ -10,6 +10,7 @@
 #include "ui/entry/ShotEntryForm.h"
 
 #include "core/app/RecentFiles.h"
+#include "core/app/StartCommands.h"
 #include "core/base/Prompts.h"
 #include "core/base/SettingsKeys.h"
 #include "core/base/Texts.h"
@@ -224,16 +225,11 @@ void MainWindow::buildMenus()
     file->addSeparator();
     QMenu* recent = file->addMenu(tr("&Recent games"));
     recent->setObjectName(QStringLiteral("recentMenu"));
-    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFiles(recent); });
+    // Filled when the File menu opens: an empty list greys the submenu out.
+    connect(file, &QMenu::aboutToShow, this, [this, recent] { fillRecentFiles(recent); });
     fillRecentFiles(recent);
     file->addSeparator();
     file->addAction(fileAction("fileExit"));
-    connect(file, &QMenu::aboutToShow, this, [this, file] {
-        const bool open = activeFrame() != nullptr;
-        for (const char* name : {"fileClose", "fileSave", "fileSaveAs"})
-            findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly)->setEnabled(open);
-        Q_UNUSED(file);
-    });
 
     for (const CommandMenu& entry : CommandMenus::entryMenus()) {
         QMenu* menu = menuBar()->addMenu(tr(entry.title));
@@ -372,8 +368,7 @@ void MainWindow::fillWindowMenu(QMenu* menu)
     menu->addAction(tr("&Next window"), QKeySequence::NextChild, workspace_,
                     &QMdiArea::activateNextSubWindow)
         ->setEnabled(any);
-    menu->addAction(tr("&Previous window"), QKeySequence::PreviousChild, workspace_,
-                    &QMdiArea::activatePreviousSubWindow)
+    menu->addAction(tr("&Previous window"), workspace_, &QMdiArea::activatePreviousSubWindow)
         ->setEnabled(any);
     if (!any)
         return;
@@ -441,7 +436,8 @@ void MainWindow::removeFrame(CTALVStatsDoc* doc)
 
 CSplitFrame* MainWindow::activeFrame() const
 {
-    QMdiSubWindow* window = workspace_->activeSubWindow();
+    // The current window stays the active game while another program has the focus.
+    QMdiSubWindow* window = workspace_->currentSubWindow();
     if (!window && !workspace_->subWindowList().isEmpty())
         window = workspace_->subWindowList().constLast();
     return window ? qobject_cast<CSplitFrame*>(window->widget()) : nullptr;
@@ -484,8 +480,8 @@ void MainWindow::activeFrameChanged()
 
 void MainWindow::refreshStatus()
 {
-    const CSplitFrame* frame = activeFrame();
-    const CTALVStatsDoc* doc = frame ? &const_cast<CSplitFrame*>(frame)->document() : nullptr;
+    CSplitFrame* frame = activeFrame();
+    const CTALVStatsDoc* doc = frame ? &frame->document() : nullptr;
     panes_[1]->setText(doc ? doc->StateCaption : QString());
     panes_[2]->setText(doc ? doc->StatusText : QString());
     panes_[3]->setText(doc ? QDir::toNativeSeparators(doc->path()) : QString());
@@ -656,6 +652,10 @@ void MainWindow::runCommand(int id)
 void MainWindow::updateCommands()
 {
     CSplitFrame* frame = activeFrame();
+    for (const char* name : {"fileClose", "fileSave", "fileSaveAs"}) {
+        if (auto* action = findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            action->setEnabled(frame != nullptr);
+    }
     for (auto& [id, action] : commands_) {
         if (id == CSplitFrame::FitPanesCommand) {
             action->setEnabled(frame != nullptr);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app/ApplicationLook.h"
-#include "core/app/StartCommands.h"
 
 #include <QMainWindow>
 

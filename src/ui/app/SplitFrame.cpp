@@ -101,7 +101,12 @@ CSplitFrame::CSplitFrame(CTALVStatsDoc& doc, Prompts& prompts, QWidget* parent)
     connect(&doc_, &CTALVStatsDoc::houseViewsChanged, this, &CSplitFrame::timerBarsChanged);
 }
 
-CSplitFrame::~CSplitFrame() = default;
+CSplitFrame::~CSplitFrame()
+{
+    // The panes go while the dialogs the form was given still exist.
+    closing_ = true;
+    delete splitter_;
+}
 
 void CSplitFrame::nudgeHouse(int command)
 {
@@ -132,6 +137,8 @@ void CSplitFrame::fitPanes()
 
 bool CSplitFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (closing_)
+        return false;
     if (watched == view_ || view_->isAncestorOf(qobject_cast<QWidget*>(watched))) {
         if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease)
             noteInput();

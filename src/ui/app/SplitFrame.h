@@ -77,4 +77,5 @@ private:
     bool stopwatchMarker_ = false;
     bool dragging_ = false;
     bool inputPending_ = false;
+    bool closing_ = false;
 };

@@ -55,6 +55,7 @@ TimerBars::TimerBars(QMainWindow& window) : QObject(&window)
                        kTeamIdle, teamIcon(Qt::gray));
         action->setCheckable(true);
         action->setToolTip(tr("Start the clock of team %1").arg(team));
+        action->setStatusTip(action->toolTip());
         teams_[std::size_t(team - 1)] = action;
     }
 
