@@ -1,6 +1,6 @@
 // The smallest Qt Widgets program with a main window: the floor that the
 // program's own start-up is compared with.
-#include "FirstPaint.h"
+#include "ui/app/FirstPaintExit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -18,7 +18,8 @@ double launchMs(const QString& program, const QStringList& arguments,
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer elapsed;
     elapsed.start();
     process.start(program, arguments);

@@ -1,3 +1,4 @@
+#include "ui/app/FirstPaintExit.h"
 #include "ui/app/StartUp.h"
 #include "ui/base/MessageBoxPrompts.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    ExitAfterFirstPaint::installIfAsked(); // start-up timing
     MessageBoxPrompts prompts;
     const StartedProgram program =
         startProgram(prompts, StartOptions::fromCommandLine(QApplication::arguments()));

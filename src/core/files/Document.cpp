@@ -12,6 +12,7 @@
 #include "core/base/Texts.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -143,6 +144,10 @@ CTALVStatsDoc::SaveResult CTALVStatsDoc::Save(Prompts& prompts)
 {
     QString target = path_;
     if (target.isEmpty() || !QFileInfo::exists(target)) {
+        // The dialog opens in the proposed folder, so the games folder exists
+        // before the first save instead of the dialog falling back elsewhere.
+        if (!path_.isEmpty())
+            QDir().mkpath(QFileInfo(path_).absolutePath());
         const QString filter = Texts::get(kDocumentTypeTextId) + QStringLiteral(" (*.cus)");
         target = prompts.askSavePath(path_, filter, QStringLiteral("cus"));
         if (target.isEmpty())
@@ -199,7 +204,8 @@ int CTALVStatsDoc::ExportTagFile()
                            Settings::read(Key::Options::CSVSeparator), QLocale()};
     // A tag list that cannot be created is not a failed save (the game is
     // written); one that fails while being written is.
-    return TagExport::exportTo(TagFilePath, *game_, input) == TagExport::Result::WriteFailed ? 0 : 1;
+    return TagExport::exportTo(TagFilePath, *game_, input) == TagExport::Result::WriteFailed ? 0
+                                                                                             : 1;
 }
 
 void CTALVStatsDoc::DerivePath()

@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
 
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -98,6 +99,8 @@ TEST_F(DocumentTest, FirstSaveAsksForThePathThenSavesGameAndTagList)
     EXPECT_EQ(document.Save(prompts_), CTALVStatsDoc::SaveResult::Cancelled);
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(prompts_.proposedSavePaths.value(0), proposed);
+    // The dialog opened in the games folder, which now exists.
+    EXPECT_TRUE(QFileInfo(QFileInfo(proposed).absolutePath()).isDir());
 
     const QString path = folder_.filePath(QStringLiteral("game.cus"));
     prompts_.savePaths = {path};
