@@ -3,6 +3,7 @@
 #include "core/app/StartCommands.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -11,6 +12,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -59,12 +61,10 @@ void drawHouse(QPainter& painter, QPointF centre, qreal radius)
 
 } // namespace
 
-CSplash::CSplash()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+CSplash::CSplash() : QSplashScreen(renderPicture({520, 300}), Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("splash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(520, 300);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     qApp->installEventFilter(this);
@@ -86,8 +86,16 @@ CSplash* CSplash::showOnce()
 {
     if (!instance()) {
         instance() = new CSplash;
-        instance()->show();
-        instance()->repaint(); // painted at once, before the main window is up
+        CSplash* splash = instance();
+        splash->show();
+        // Painted at once, before the main window is up: the window system has
+        // to map the window first, or the paint goes nowhere until start-up ends.
+        QElapsedTimer waited;
+        waited.start();
+        while (splash->windowHandle() && !splash->windowHandle()->isExposed() &&
+               waited.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        splash->repaint();
     }
     return instance();
 }
@@ -123,48 +131,53 @@ bool CSplash::eventFilter(QObject*, QEvent* event)
     }
 }
 
-void CSplash::paintEvent(QPaintEvent*)
+QPixmap CSplash::renderPicture(QSize size)
 {
-    QPainter painter(this);
+    const int width = size.width(), height = size.height();
+    const QRect rect(QPoint(0, 0), size);
+    QPixmap picture(size);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient sky(0, 0, 0, height());
+    QLinearGradient sky(0, 0, 0, height);
     sky.setColorAt(0.0, QColor(22, 52, 96));
     sky.setColorAt(1.0, QColor(12, 28, 56));
-    painter.fillRect(rect(), sky);
+    painter.fillRect(rect, sky);
 
     // The ice, fading in from the right, with the house on it.
-    const QRectF ice(width() * 0.52, 0, width() * 0.48, height());
+    const QRectF ice(width * 0.52, 0, width * 0.48, height);
     QLinearGradient sheen(ice.topLeft(), ice.topRight());
     sheen.setColorAt(0.0, QColor(225, 236, 245, 0));
     sheen.setColorAt(0.25, QColor(225, 236, 245, 235));
     sheen.setColorAt(1.0, QColor(240, 246, 250));
     painter.fillRect(ice, sheen);
-    drawHouse(painter, QPointF(width() * 0.77, height() * 0.5), height() * 0.36);
+    drawHouse(painter, QPointF(width * 0.77, height * 0.5), height * 0.36);
 
     painter.setPen(QColor(255, 255, 255));
-    QFont title = font();
+    QFont title = QApplication::font();
     title.setPointSizeF(24);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRectF(28, 70, width() * 0.55, 44), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(28, 70, width * 0.55, 44), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("HAVRIK"));
     title.setPointSizeF(17);
     title.setBold(false);
     painter.setFont(title);
-    painter.drawText(QRectF(28, 112, width() * 0.55, 34), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(28, 112, width * 0.55, 34), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Coach Tool"));
 
-    QFont small = font();
+    QFont small = QApplication::font();
     small.setPointSizeF(10);
     painter.setFont(small);
     painter.setPen(QColor(180, 200, 225));
-    painter.drawText(QRectF(30, 160, width() * 0.5, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("Curling statistics"));
-    painter.drawText(QRectF(30, height() - 46, width() * 0.5, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("Version %1").arg(QLatin1String(StartCommands::ProgramVersion)));
+    painter.drawText(QRectF(30, 160, width * 0.5, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     CSplash::tr("Curling statistics"));
+    painter.drawText(QRectF(30, height - 46, width * 0.5, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     CSplash::tr("Version %1").arg(QLatin1String(StartCommands::ProgramVersion)));
 
     painter.setPen(QPen(QColor(255, 255, 255, 60), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.end();
+    return picture;
 }

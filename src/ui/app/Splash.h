@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include <QPixmap>
+#include <QSplashScreen>
 
 // The start-up picture: the program's name and version over a curling house,
 // centred and without a frame. It closes after two seconds or at the first key
 // or mouse press anywhere in the program, which it swallows.
-class CSplash : public QWidget
+class CSplash : public QSplashScreen
 {
     Q_OBJECT
 
@@ -22,10 +23,10 @@ public:
     ~CSplash() override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CSplash();
     void dismiss();
+    static QPixmap renderPicture(QSize size);
 };
