@@ -162,8 +162,12 @@ void CTALVMFCButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect r = rect();
     QColor face = sunken ? face_.darker(isChecked() ? 135 : 115) : face_;
-    if (!isEnabled())
-        face = face_.lighter(108);
+    if (!isEnabled()) {
+        // Mostly the background, so that a finished game's buttons read as off.
+        const QColor back = palette().color(QPalette::Window);
+        face = QColor((face_.red() + 3 * back.red()) / 4, (face_.green() + 3 * back.green()) / 4,
+                      (face_.blue() + 3 * back.blue()) / 4);
+    }
     painter.fillRect(r, face);
 
     // A raised edge for a released button, a sunken one while checked or held.
@@ -184,7 +188,7 @@ void CTALVMFCButton::paintEvent(QPaintEvent*)
     painter.setFont(captionFont(font(), isChecked(), text(), textRect.width()));
     const QPalette::ColorRole role = QPalette::ButtonText;
     QPalette pal = palette();
-    pal.setColor(QPalette::Disabled, role, face_.darker(200));
+    pal.setColor(QPalette::Disabled, role, face.darker(160));
     style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, pal,
                           isEnabled(), text(), role);
 
