@@ -4,6 +4,7 @@
 #include "EndResult.h"
 #include "MisCommands.h"
 
+#include "core/house/HouseController.h"
 #include "core/timing/GameTimer.h"
 #include "core/timing/Stopwatch.h"
 #include "core/timing/TimeOuts.h"
@@ -41,7 +42,8 @@ inline constexpr int NormalLabel1 = 1188, NormalLabel2 = 1189, MixedDoublesLabel
 // The commands of the shot-entry view this program offers (menus, toolbars, keys).
 namespace EntryCommand {
 inline constexpr int DeleteBack = 32093, FirstStone = 32040, GotoEnd = 32097;
-inline constexpr int NudgeUp = 40012, NudgeDown = 40013, NudgeLeft = 40014, NudgeRight = 40015;
+inline constexpr int NudgeUp = NudgeCommand::Up, NudgeDown = NudgeCommand::Down,
+                     NudgeLeft = NudgeCommand::Left, NudgeRight = NudgeCommand::Right;
 inline constexpr int LineupAsk = 32094, Lineup = 32095, PlayerOfStone = 32101;
 inline constexpr int EndNotPlayedOut = 32100, LateTeam = 32098, FinishGame = 32044;
 inline constexpr int CorrectPreviousEnd = 32105, ChooseFirstThrower = 32107,

@@ -46,6 +46,26 @@ enum class NudgeDirection
     Down
 };
 
+// The nudge commands (the arrow keys of the shot-entry form) and their directions.
+namespace NudgeCommand {
+inline constexpr int Up = 40012, Down = 40013, Left = 40014, Right = 40015;
+inline std::optional<NudgeDirection> directionOf(int command)
+{
+    switch (command) {
+    case Up:
+        return NudgeDirection::Up;
+    case Down:
+        return NudgeDirection::Down;
+    case Left:
+        return NudgeDirection::Left;
+    case Right:
+        return NudgeDirection::Right;
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace NudgeCommand
+
 // Pointer state that keeps a dragged element following the pointer.
 struct HouseButtons
 {

@@ -14,26 +14,6 @@
 #include <QMouseEvent>
 #include <QSplitter>
 
-namespace {
-
-int arrowKeyOf(int nudgeCommand)
-{
-    switch (nudgeCommand) {
-    case EntryCommand::NudgeUp:
-        return Qt::Key_Up;
-    case EntryCommand::NudgeDown:
-        return Qt::Key_Down;
-    case EntryCommand::NudgeLeft:
-        return Qt::Key_Left;
-    case EntryCommand::NudgeRight:
-        return Qt::Key_Right;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
-
 CSplitFrame::CSplitFrame(CTALVStatsDoc& doc, Prompts& prompts, QWidget* parent)
     : QWidget(parent), doc_(doc)
 {
@@ -110,8 +90,7 @@ CSplitFrame::~CSplitFrame()
 
 void CSplitFrame::nudgeHouse(int command)
 {
-    if (const int key = arrowKeyOf(command))
-        house_->forwardArrowKey(key);
+    house_->nudge(command);
 }
 
 void CSplitFrame::applyWidths(int form, int tagging)

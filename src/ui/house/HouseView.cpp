@@ -154,6 +154,14 @@ bool CTALVGraphicsVIEW::forwardArrowKey(int key)
     return true;
 }
 
+bool CTALVGraphicsVIEW::nudge(int command)
+{
+    const std::optional<NudgeDirection> direction = NudgeCommand::directionOf(command);
+    if (direction)
+        handle(controller_.nudge(*direction));
+    return direction.has_value();
+}
+
 void CTALVGraphicsVIEW::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_ScrollLock) {

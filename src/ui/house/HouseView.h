@@ -23,6 +23,8 @@ public:
     void reload();
     // Arrow keys the shot-entry form passes on: they nudge the selected stone.
     bool forwardArrowKey(int key);
+    // A nudge command (NudgeCommand) passed on by the game window.
+    bool nudge(int command);
     void setRotated(bool rotated);
     bool rotated() const { return rotated_; }
 
