@@ -31,6 +31,9 @@ public:
     bool askEnd(int&, int) override { return false; }
     bool choosePlayer(const QStringList&, int&) override { return false; }
     bool editText(const QString&, QString&) override { return false; }
+    bool runSetupWizard(int) override { return false; }
+    bool runLineupWizard(int) override { return false; }
+    bool runSummaryWizard() override { return false; }
 };
 
 class SilentPrompts : public Prompts

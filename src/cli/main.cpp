@@ -1,3 +1,4 @@
+#include "ConfigCommand.h"
 #include "DiagramCommand.h"
 #include "RenderCommand.h"
 #include "ReportCommand.h"
@@ -60,6 +61,9 @@ const char* const kDescription =
     "                      button does (teams, both of them; PNGResolution sets the\n"
     "                      size). OUT's extension chooses png, jpg or gif; an OUT\n"
     "                      without one gets \".png\".\n"
+    "  config show FILE    Print a configuration file (categories with their events,\n"
+    "                      teams and players; sessions; sheets; statisticians) or a\n"
+    "                      configuration export file as JSON.\n"
     "\n"
     "Exit status: 0 success, 2 usage error, 3 FILE cannot be read, 4 the output\n"
     "cannot be written.";
@@ -188,7 +192,9 @@ int main(int argc, char* argv[])
                        (command == QLatin1String("report") && arguments.size() == 2) ||
                        (command == QLatin1String("tournament") && arguments.size() >= 2) ||
                        (command == QLatin1String("diagram") && arguments.size() == 3) ||
-                       (command == QLatin1String("render") && arguments.size() == 3);
+                       (command == QLatin1String("render") && arguments.size() == 3) ||
+                       (command == QLatin1String("config") && arguments.size() == 3 &&
+                        arguments[1] == QLatin1String("show"));
     if (!known || (parser.isSet(output) && command != QLatin1String("tags")))
         return usage();
     const bool isReport = command == QLatin1String("report");
@@ -217,6 +223,8 @@ int main(int argc, char* argv[])
     }
     if (command == QLatin1String("show"))
         return showCommand(arguments[1], prompts);
+    if (command == QLatin1String("config"))
+        return configShowCommand(arguments[2]);
     if (command == QLatin1String("convert"))
         return convertCommand(arguments[1], arguments[2], prompts);
     if (command == QLatin1String("diagram"))

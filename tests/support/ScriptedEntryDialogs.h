@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 // The shot-entry dialogs for tests: each dialog takes its answers from a queue
@@ -121,5 +122,31 @@ public:
             return false;
         text = editedTexts.takeFirst();
         return true;
+    }
+
+    // Wizards: the page or team each run was opened at; Finish/OK from the
+    // queue, Cancel once used up. `whileWizardOpen` may change the document
+    // as the pages would.
+    QList<int> setupPages, lineupTeams;
+    QList<bool> setupAnswers, lineupAnswers, summaryAnswers;
+    int summaryRuns = 0;
+    std::function<void(int page)> whileSetupOpen;
+
+    bool runSetupWizard(int page) override
+    {
+        setupPages.append(page);
+        if (whileSetupOpen)
+            whileSetupOpen(page);
+        return !setupAnswers.isEmpty() && setupAnswers.takeFirst();
+    }
+    bool runLineupWizard(int team) override
+    {
+        lineupTeams.append(team);
+        return !lineupAnswers.isEmpty() && lineupAnswers.takeFirst();
+    }
+    bool runSummaryWizard() override
+    {
+        ++summaryRuns;
+        return !summaryAnswers.isEmpty() && summaryAnswers.takeFirst();
     }
 };

@@ -10,8 +10,11 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 class StartUpTest : public SettingsTest
@@ -55,4 +58,22 @@ TEST_F(StartUpTest, EndsAfterTheTerminationNoticeWhenNoModuleIsThere)
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0], QStringLiteral("Sprach-DLL TALVStats_GER.dll nicht gefunden. "
                                                   "\n\nDas Programm wird beendet."));
+}
+
+TEST_F(StartUpTest, ADamagedCatalogueIsKeptAndTheUserIsTold)
+{
+    QTemporaryDir folder;
+    Settings::write(Key::Setup::ConfigPath, folder.path() + QLatin1Char('/'));
+    const QString file = folder.filePath(QStringLiteral("TALVStats.config"));
+    {
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+        damaged.write("\x05\x00not a catalogue", 17);
+    }
+    ScriptedPrompts prompts;
+    const StartedProgram program = startProgram(prompts);
+    ASSERT_TRUE(program.window);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("could not be read")));
+    EXPECT_TRUE(QFileInfo::exists(file + QStringLiteral(".unreadable")));
 }

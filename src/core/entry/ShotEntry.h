@@ -3,6 +3,7 @@
 #include "ChoiceDialogs.h"
 #include "EndResult.h"
 #include "MisCommands.h"
+#include "SetupWizard.h"
 
 #include "core/house/HouseController.h"
 #include "core/timing/GameTimer.h"
@@ -62,6 +63,11 @@ inline constexpr int StopwatchStart = 32121, StopwatchStop = 32124, StopwatchSpl
 inline constexpr int SaveTagging = 32164, RemoveLastTag = 32163;
 inline constexpr int AdvancedHandleOptions = 32166, QuickStatistics = 32120;
 inline constexpr int DatabaseLinkOff = 32048, ClearPendingFlag = 32034;
+// The set-up wizard, whole and by page (1..7), back to set-up, the summary.
+inline constexpr int SetUpGame = 32057, SetupCategory = 32042, SetupCompetition = 32043,
+                     SetupTeams = 32060, SetupPlayers = 32053, SetupStoneColours = 32047,
+                     SetupLastStone = 32049, SetupStatistician = 32058;
+inline constexpr int BackToSetup = 32054, Summary = 32059;
 } // namespace EntryCommand
 
 // Enabling and check mark of one command; known is false for a command the
@@ -101,7 +107,8 @@ class EntryDialogs : public EndResultDialogs,
                      public ChoiceDialogs,
                      public MisDialogs,
                      public SetGameTimerDialog,
-                     public TimeOutDialog
+                     public TimeOutDialog,
+                     public WizardDialogs
 {
 public:
     // The warning that closes itself (5110 for an incomplete entry).
@@ -225,6 +232,8 @@ public:
     bool resultDialogOpen() const { return resultDialogOpen_; }
     bool lateTeamRecorded() const { return lateTeam_; }
     bool advancedHandleOptions() const { return advancedHandles_; }
+    // Set when a line-up wizard was closed with OK.
+    bool lineupChanged() const { return lineupChanged_; }
 
     // The guideline table was applied: the three headings follow its record 0.
     void guidelinesApplied();
@@ -258,6 +267,8 @@ private:
     void toggleAdvancedHandles();
     void finishOrReopen();
     bool buttonCommand(int id);
+    bool wizardCommand(int id);
+    std::optional<CommandState> wizardCommandState(int id) const;
     CommandState buttonCommandState(int id) const;
 
     CTALVStatsDoc& doc_;
@@ -283,6 +294,7 @@ private:
     bool autoRecording_ = false;
     bool pendingCorrection_ = false;
     bool lastResultCancelled_ = false;
+    bool lineupChanged_ = false;
     bool refreshing_ = false; // ShowEntry may be reached again through viewsToRefresh
     // settings copies
     bool showTagging_ = true, saveTagging_ = true, advancedHandles_ = true;

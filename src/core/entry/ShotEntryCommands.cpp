@@ -97,8 +97,7 @@ CommandState ShotEntryController::UpdateCommand(int id) const
     case LateTeam:
         return offered(state >= kSetUpState && g.CurrentEnd <= kLastLateTeamEnd);
     case CorrectPreviousEnd:
-        // At the first end the correction belongs to the set-up wizard's last-stone page.
-        return offered(EndResult::CorrectPreviousEndEnabled(g) && g.CurrentEnd > 0);
+        return offered(EndResult::CorrectPreviousEndEnabled(g));
     case ChooseFirstThrower:
         return offered(state >= kSetUpState && (switchLastStone_ || lateTeam_ || md));
     case ThrowerAssignment:
@@ -160,6 +159,8 @@ CommandState ShotEntryController::UpdateCommand(int id) const
     case ClearPendingFlag:
         return offered(state <= kSetUpState || pendingCorrection_);
     default:
+        if (const auto wizard = wizardCommandState(id))
+            return *wizard;
         return buttonCommandState(id);
     }
 }
@@ -203,9 +204,18 @@ bool ShotEntryController::Command(int id)
         this->FinishGame();
         break;
     case CorrectPreviousEnd:
-        if (EndResult::CorrectPreviousEnd(doc_, dialogs_, prompts_) ==
-            EndResult::Correction::Corrected)
+        switch (EndResult::CorrectPreviousEnd(doc_, dialogs_, prompts_)) {
+        case EndResult::Correction::Corrected:
             ShowEntry();
+            break;
+        case EndResult::Correction::OpenSetupWizard:
+            // At the first end the last-stone page corrects who has the hammer.
+            if (SetupWizard::runPage(doc_, prompts_, dialogs_, *timer_, SetupPage::LastStone))
+                ShowEntry();
+            break;
+        case EndResult::Correction::Cancelled:
+            break;
+        }
         break;
     case ChooseFirstThrower:
         chooseFirstThrower();
@@ -331,7 +341,9 @@ bool ShotEntryController::Command(int id)
         pendingCorrection_ = false;
         break;
     default:
-        return buttonCommand(id);
+        if (!wizardCommand(id))
+            return buttonCommand(id);
+        break;
     }
     notify();
     return true;

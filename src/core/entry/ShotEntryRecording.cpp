@@ -1,6 +1,7 @@
 // The record-one-shot sequence, review mode, the end of the game, the automatic
 // recordings of a whole end and the mixed-doubles choices.
 #include "ShotEntry.h"
+#include "Summary.h"
 
 #include "core/base/Prompts.h"
 #include "core/base/Settings.h"
@@ -319,6 +320,8 @@ void ShotEntryController::finishOrReopen()
     // A save that is cancelled or fails leaves the game finished and modified.
     doc_.SetModifiedFlag();
     doc_.Save(prompts_);
+    if (Settings::read(Key::Options::StartSummaryWizard) != 0)
+        SummaryWizard::run(doc_, prompts_, dialogs_);
     doc_.DerivePath();
     doc_.SetModifiedFlag();
     doc_.Save(prompts_);

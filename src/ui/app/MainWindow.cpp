@@ -7,6 +7,7 @@
 #include "SplitFrame.h"
 #include "TimerBars.h"
 
+#include "ui/config/ConfigMenu.h"
 #include "ui/entry/ShotEntryForm.h"
 
 #include "core/app/RecentFiles.h"
@@ -14,6 +15,7 @@
 #include "core/base/Prompts.h"
 #include "core/base/SettingsKeys.h"
 #include "core/base/Texts.h"
+#include "core/config/ApplicationConfig.h"
 #include "core/files/Document.h"
 #include "core/files/DocumentManager.h"
 
@@ -238,6 +240,9 @@ void MainWindow::buildMenus()
         addCommands(menu, entry.commands);
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommands);
     }
+    ConfigMenu::addTo(
+        menuBar(), menuOf(QStringLiteral("gameMenu")), applicationConfig(), prompts_,
+        [this] { return activeFrame() ? &activeFrame()->document() : nullptr; }, this);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -522,6 +527,18 @@ CTALVStatsDoc* MainWindow::newGame()
     // requests stay recorded for them.
     setupWizardRequested_ = setupWizardRequested_ || requests.setupWizard;
     preferencesRequested_ = preferencesRequested_ || requests.preferences;
+    if (requests.setupWizard && postsSetupWizard_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, doc] {
+                // The game may have been closed before the posted command arrives.
+                if (CSplitFrame* frame = frameOf(doc)) {
+                    activate(frame);
+                    runCommand(EntryCommand::SetUpGame);
+                }
+            },
+            Qt::QueuedConnection);
+    }
     return doc;
 }
 

@@ -49,6 +49,10 @@ public:
     // and the preferences come with their own windows).
     bool setupWizardRequested() const { return setupWizardRequested_; }
     bool preferencesRequested() const { return preferencesRequested_; }
+    // Whether a New command that asks for the set-up wizard posts it, to open
+    // over the new game once the event loop runs (the program does; tests
+    // that drive the window leave it off).
+    void setPostsSetupWizard(bool posts) { postsSetupWizard_ = posts; }
 
     CSplitFrame* activeFrame() const;
     QList<CSplitFrame*> frames() const;
@@ -117,6 +121,7 @@ private:
     ApplicationLook::Session looks_;
     CSplitFrame* followed_ = nullptr;
     bool setupWizardRequested_ = false;
+    bool postsSetupWizard_ = false;
     bool preferencesRequested_ = false;
     QByteArray defaultLayout_;
 };

@@ -16,6 +16,8 @@ struct StartOptions
 {
     bool splash = false;
     QStringList files;
+    // The set-up wizard the New command asks for is posted (the program's start).
+    bool postSetupWizard = false;
 
     static StartOptions fromCommandLine(const QStringList& arguments);
 };

@@ -11,14 +11,18 @@
 #include "TimeOutDialog.h"
 #include "WarningDialog.h"
 
+#include "core/config/ApplicationConfig.h"
 #include "core/files/Document.h"
+#include "ui/wizard/LineupWizard.h"
+#include "ui/wizard/SetupWizard.h"
+#include "ui/wizard/SummaryWizard.h"
 
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
 
-EntryDialogRunner::EntryDialogRunner(QWidget* parent, const CTALVStatsDoc& doc)
-    : parent_(parent), doc_(doc)
+EntryDialogRunner::EntryDialogRunner(QWidget* parent, CTALVStatsDoc& doc)
+    : parent_(parent), doc_(doc), prompts_(parent)
 {}
 
 bool EntryDialogRunner::run(QDialog& dialog)
@@ -114,4 +118,22 @@ bool EntryDialogRunner::editText(const QString& title, QString& text)
         return false;
     text = window.text();
     return true;
+}
+
+bool EntryDialogRunner::runSetupWizard(int page)
+{
+    CSetupWizard wizard(doc_, applicationConfig(), prompts_, page, parent_);
+    return run(wizard);
+}
+
+bool EntryDialogRunner::runLineupWizard(int team)
+{
+    CLineupWizard wizard(doc_, team, parent_);
+    return run(wizard);
+}
+
+bool EntryDialogRunner::runSummaryWizard()
+{
+    CSummaryWizard wizard(doc_, parent_);
+    return run(wizard);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entry/ShotEntry.h"
+#include "ui/base/MessageBoxPrompts.h"
 
 #include <functional>
 
@@ -14,7 +15,9 @@ class EntryDialogRunner : public EntryDialogs
 public:
     // The document's end label goes to the status bar of the parent's main
     // window after the MIS dialog moved the game.
-    EntryDialogRunner(QWidget* parent, const CTALVStatsDoc& doc);
+    // The wizards write into the document; their registry pages ask their
+    // questions with message boxes over `parent`.
+    EntryDialogRunner(QWidget* parent, CTALVStatsDoc& doc);
 
     // Called with every dialog once it runs modally, before the user can act;
     // tests set it to fill in and close the dialog.
@@ -30,11 +33,15 @@ public:
     bool askEnd(int& end, int maxEnd) override;
     bool choosePlayer(const QStringList& names, int& choice) override;
     bool editText(const QString& title, QString& text) override;
+    bool runSetupWizard(int page) override;
+    bool runLineupWizard(int team) override;
+    bool runSummaryWizard() override;
 
 private:
     // exec() with the test hook; true for OK.
     bool run(QDialog& dialog);
 
     QWidget* parent_;
-    const CTALVStatsDoc& doc_;
+    CTALVStatsDoc& doc_;
+    MessageBoxPrompts prompts_;
 };

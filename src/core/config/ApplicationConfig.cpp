@@ -1,0 +1,7 @@
+#include "ApplicationConfig.h"
+
+CConfig& applicationConfig()
+{
+    static CConfig config;
+    return config;
+}
