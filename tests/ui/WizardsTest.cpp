@@ -191,15 +191,18 @@ TEST_F(WizardsTest, TheProgramsNewGameOpensTheSetupWizard)
     const StartedProgram program = startProgram(prompts_, options);
     ASSERT_TRUE(program.window);
     QString opened;
+    int stateWhileOpen = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = QLatin1String(modal->metaObject()->className());
+            stateWhileOpen = program.document->game().GameState;
             qobject_cast<QDialog*>(modal)->reject();
         }
     });
     poll.start(20);
     QTRY_VERIFY_WITH_TIMEOUT(!opened.isEmpty(), 5000);
     EXPECT_EQ(opened, QStringLiteral("CSetupWizard"));
-    EXPECT_EQ(program.document->game().GameState, 2);
+    EXPECT_EQ(stateWhileOpen, 2);
+    EXPECT_EQ(program.document->game().GameState, 1); // cancelled
 }

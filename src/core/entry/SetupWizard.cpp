@@ -52,6 +52,7 @@ QString singlePageCaption()
 bool runWhole(CTALVStatsDoc& doc, Prompts& prompts, WizardDialogs& dialogs, GameTimer& timer)
 {
     CGame& game = doc.game();
+    const int stateBefore = game.GameState;
     if (game.GameState >= kInProgressState) {
         if (!startedGameConfirmed(doc, prompts))
             return false;
@@ -59,8 +60,12 @@ bool runWhole(CTALVStatsDoc& doc, Prompts& prompts, WizardDialogs& dialogs, Game
         game.SetGameState(kSettingUpState);
     }
     const qint32 endsBefore = game.TotalEnds;
-    if (!dialogs.runSetupWizard(SetupPage::Whole))
+    if (!dialogs.runSetupWizard(SetupPage::Whole)) {
+        // A cancelled wizard is no longer running: a set-up game stays set up.
+        if (stateBefore < kInProgressState)
+            game.SetGameState(stateBefore);
         return false;
+    }
     if (game.GameState < kSetUpState) {
         game.SetGameState(kSetUpState);
         doc.DerivePath();

@@ -39,7 +39,8 @@ QString singlePageCaption();
 // The whole wizard (command 32057). A started game asks 5042 first; a game not
 // started moves to "set-up running". After Finish the game is set up, its path
 // derived, the document modified, refreshed and saved by the automatic-save
-// rule; a changed number of ends resets the game timer. True after Finish.
+// rule; a changed number of ends resets the game timer. Cancel gives the game
+// back its state. True after Finish.
 bool runWhole(CTALVStatsDoc& doc, Prompts& prompts, WizardDialogs& dialogs, GameTimer& timer);
 // One page alone (pages 1..7). Pages 1..6 of a started game ask 5042 first.
 // After OK the document is modified and refreshed; the competition and team

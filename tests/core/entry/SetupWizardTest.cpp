@@ -113,12 +113,18 @@ TEST_F(SetupWizardTest, WholeWizardOnAStartedGameAsksFirstAndKeepsItsState)
     }
 }
 
-TEST_F(SetupWizardTest, CancelledWizardChangesNothingButTheRunningState)
+TEST_F(SetupWizardTest, CancelledWizardLeavesTheGameInItsState)
 {
-    dialogs_.setupAnswers = {false};
-    entry_->Command(EntryCommand::SetUpGame);
-    EXPECT_EQ(game().GameState, 2);
-    EXPECT_FALSE(doc_->IsModified());
+    for (const int state : {1, 5}) {
+        game().SetGameState(state);
+        int stateWhileOpen = 0;
+        dialogs_.whileSetupOpen = [&](int) { stateWhileOpen = game().GameState; };
+        dialogs_.setupAnswers = {false};
+        entry_->Command(EntryCommand::SetUpGame);
+        EXPECT_EQ(stateWhileOpen, 2) << state;
+        EXPECT_EQ(game().GameState, state); // a set-up game keeps its line-up commands
+        EXPECT_FALSE(doc_->IsModified());
+    }
 }
 
 TEST_F(SetupWizardTest, OnlyAChangedNumberOfEndsResetsTheGameTimer)
