@@ -3,6 +3,7 @@
 #include "core/base/Prompts.h"
 #include "core/base/Texts.h"
 #include "core/files/Document.h"
+#include "core/files/GameFile.h"
 #include "core/timing/GameTimer.h"
 
 #include <utility>
@@ -32,6 +33,15 @@ void refreshAndSave(CTALVStatsDoc& doc, Prompts& prompts)
     doc.DoAutoSave(prompts);
 }
 
+// The game as its file would hold it, taken from a copy (writing may fill in
+// defaults).
+QByteArray savedForm(const CTALVStatsDoc& doc)
+{
+    CGame copy = doc.game();
+    copy.Observer = nullptr;
+    return writeGameFile(doc.fields(), copy);
+}
+
 } // namespace
 
 namespace SetupWizard {
@@ -53,6 +63,7 @@ bool runWhole(CTALVStatsDoc& doc, Prompts& prompts, WizardDialogs& dialogs, Game
 {
     CGame& game = doc.game();
     const int stateBefore = game.GameState;
+    const QByteArray contentBefore = savedForm(doc);
     if (game.GameState >= kInProgressState) {
         if (!startedGameConfirmed(doc, prompts))
             return false;
@@ -64,6 +75,12 @@ bool runWhole(CTALVStatsDoc& doc, Prompts& prompts, WizardDialogs& dialogs, Game
         // A cancelled wizard is no longer running: a set-up game stays set up.
         if (stateBefore < kInProgressState)
             game.SetGameState(stateBefore);
+        // Pages confirmed with Next before the Cancel have changed the game;
+        // a later close must still offer to save that.
+        if (savedForm(doc) != contentBefore) {
+            doc.SetModifiedFlag();
+            Q_EMIT doc.viewsToRefresh();
+        }
         return false;
     }
     if (game.GameState < kSetUpState) {

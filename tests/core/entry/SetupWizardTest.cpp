@@ -125,6 +125,12 @@ TEST_F(SetupWizardTest, CancelledWizardLeavesTheGameInItsState)
         EXPECT_EQ(game().GameState, state); // a set-up game keeps its line-up commands
         EXPECT_FALSE(doc_->IsModified());
     }
+    // A page confirmed with Next before the Cancel: the change stays and is offered for saving.
+    dialogs_.whileSetupOpen = [&](int) { doc_->fields().City = QStringLiteral("Bern"); };
+    dialogs_.setupAnswers = {false};
+    entry_->Command(EntryCommand::SetUpGame);
+    EXPECT_EQ(doc_->fields().City, QStringLiteral("Bern"));
+    EXPECT_TRUE(doc_->IsModified());
 }
 
 TEST_F(SetupWizardTest, OnlyAChangedNumberOfEndsResetsTheGameTimer)
