@@ -45,9 +45,11 @@ QString numberedText(int id, int number)
 
 // A folder of the path algorithm: created one level deep; an existing folder
 // or a failure is of no concern here (the save then fails on its own).
+// The whole path is made: on a fresh account even the application-data folder
+// above ours may be missing, and the catalogue would then never be saved.
 QString preparedFolder(const QString& folder)
 {
-    QDir().mkdir(folder);
+    QDir().mkpath(folder);
     return folder;
 }
 

@@ -23,7 +23,7 @@ constexpr int MyTeamLabelId = 5010, ResetQuestionId = 5088, ResetMyTeamQuestionI
 CCategoryDialog::CCategoryDialog(CTALVStatsDoc& doc, CConfig& config, Prompts& prompts,
                                  QWidget* parent)
     : CSetupPage(doc, config, prompts, parent),
-      none_(new QRadioButton(tr("&No competition"), this)), myTeam_(new QRadioButton(this)),
+      none_(new QRadioButton(tr("No c&ompetition"), this)), myTeam_(new QRadioButton(this)),
       category_(new QRadioButton(tr("&Category:"), this)),
       editMyTeam_(new QPushButton(tr("Edit &My Team…"), this)),
       categories_(new CRegistryListBox(CRegistryListBox::Shape::DropList, prompts, this)),

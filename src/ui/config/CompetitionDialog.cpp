@@ -101,7 +101,7 @@ CCompetitionDialog::CCompetitionDialog(CTALVStatsDoc& doc, CConfig& config, Prom
     form->addRow(tr("Se&ssion:"), session_);
     form->addRow(tr("S&heet:"), sheet_);
     form->addRow(tr("&City:"), city_);
-    form->addRow(tr("&Number of ends:"), ends_);
+    form->addRow(tr("N&umber of ends:"), ends_);
     auto* when = new QHBoxLayout;
     when->addWidget(date_, 1);
     when->addWidget(time_);

@@ -53,7 +53,7 @@ CRegistryListBox::CRegistryListBox(Shape shape, Prompts& prompts, QWidget* paren
     }
     layout->setContentsMargins(0, 0, 0, 0);
 
-    new_ = addButton(tr("&New…"), "new");
+    new_ = addButton(tr("Ne&w…"), "new");
     edit_ = addButton(tr("&Edit…"), "edit");
     delete_ = addButton(tr("&Delete"), "delete");
     clear_ = addButton(tr("C&lear selection"), "clear");

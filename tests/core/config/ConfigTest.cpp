@@ -92,6 +92,16 @@ TEST_F(ConfigTest, FirstRunWritesTheDefaultSet)
     EXPECT_EQ(again, config);
 }
 
+TEST_F(ConfigTest, FirstRunOnAFreshAccountMakesTheWholeFolderPath)
+{
+    // The application-data folder itself may not exist yet.
+    const QString nested = folder_.path() + QStringLiteral("/share/HAVRIK/");
+    Settings::write(Key::Setup::ConfigPath, nested);
+    CConfig config;
+    config.Load();
+    EXPECT_TRUE(QFile::exists(nested + QStringLiteral("TALVStats.config")));
+}
+
 TEST_F(ConfigTest, DefaultTeamPlayers)
 {
     struct Case
