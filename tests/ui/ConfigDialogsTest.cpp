@@ -355,6 +355,24 @@ TEST_F(ConfigDialogsTest, TeamConfirmProposesMissingCodesAndSeparatesEqualOnes)
     }
 }
 
+TEST_F(ConfigDialogsTest, RegistryTeamsOnShowBringTheirCodes)
+{
+    // A new game's "Team 1" / "Team 2" facing the first category's first event.
+    doc.fields().Competition = {QStringLiteral("x"), 0};
+    doc.fields().Event = {QStringLiteral("x"), 0};
+    doc.game().Teams[0].ShortName = QStringLiteral("Te1");
+    doc.game().Teams[1].ShortName = QStringLiteral("Te2");
+    const CConfigEvent& event = config.categories[0].events[0];
+    CTeamDialog page(doc, config, prompts);
+    page.load();
+    ASSERT_TRUE(page.confirm());
+    for (int team = 0; team < 2; ++team) {
+        const CConfigTeam& registry = event.teams[std::size_t(team)];
+        EXPECT_EQ(doc.game().Teams[std::size_t(team)].Text, registry.name);
+        EXPECT_EQ(doc.game().Teams[std::size_t(team)].ShortName, registry.code);
+    }
+}
+
 TEST_F(ConfigDialogsTest, MyTeamModeCopiesMyTeamIntoTheGameAndCanPlaceItSecond)
 {
     const CConfigTeam myTeam = *config.myTeam();

@@ -63,6 +63,11 @@ CCategoryDialog::CCategoryDialog(CTALVStatsDoc& doc, CConfig& config, Prompts& p
 
     for (QRadioButton* choice : {none_, myTeam_, category_})
         connect(choice, &QRadioButton::toggled, this, &CCategoryDialog::updateEnabling);
+    // Choosing "Category" picks the first one until the user picks another.
+    connect(category_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && categories_->currentRow() < 0 && categories_->count() > 0)
+            categories_->setCurrentRow(0);
+    });
     connect(categories_, &CRegistryListBox::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             category_->setChecked(true);

@@ -32,6 +32,9 @@ CRegistryListBox::CRegistryListBox(Shape shape, Prompts& prompts, QWidget* paren
             updateButtons();
             Q_EMIT currentRowChanged(row);
         });
+        // Names stay readable beside the four buttons.
+        dropList_->setMinimumContentsLength(18);
+        dropList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         layout = new QHBoxLayout(this);
         layout->addWidget(dropList_, 1);
         buttons = layout;

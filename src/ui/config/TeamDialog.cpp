@@ -121,6 +121,12 @@ void CTeamDialog::load()
             names_[team]->setCurrentText(game.Text);
         }
         codes_[team]->setText(game.ShortName);
+        // A game team that is not (yet) the registry team on show takes that
+        // team's code, so that name and code stored together belong together.
+        const CConfigEvent* owner = event();
+        const int row = names_[team]->currentRow();
+        if (registry && row >= 0 && owner->teams[std::size_t(row)].name != game.Text)
+            chooseRow(team, row);
     }
 }
 

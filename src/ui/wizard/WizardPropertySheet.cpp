@@ -8,7 +8,7 @@ CWizardPropertySheet::CWizardPropertySheet(QWidget* parent) : QWizard(parent)
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
     useApplicationBackground(*this);
-    setMinimumSize(560, 420);
+    setMinimumSize(780, 440); // room for the registry lists and their four buttons
 }
 
 void CWizardPropertySheet::useApplicationBackground(QWidget& sheet)
