@@ -182,11 +182,8 @@ void CCategoryDialog::editCategory(int row)
     if (row < 0 || std::size_t(row) >= config_.categories.size())
         return;
     CConfigCategory& category = config_.categories[std::size_t(row)];
-    CNameNoteDialog dialog(tr("Edit category"), category.name, category.note, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!CNameNoteDialog::edit(category, tr("Edit category"), this))
         return;
-    category.name = dialog.name();
-    category.note = dialog.note();
     config_.Save();
     categories_->replaceEntry(row, category.name);
 }

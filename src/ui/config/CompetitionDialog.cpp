@@ -162,11 +162,8 @@ void CCompetitionDialog::connectFlatList(CRegistryListBox* box, std::vector<CCon
         if (row < 0 || std::size_t(row) >= list.size())
             return;
         CConfigBase& record = list[std::size_t(row)];
-        CNameNoteDialog dialog(tr("Edit %1").arg(what), record.name, record.note, this);
-        if (dialog.exec() != QDialog::Accepted)
+        if (!CNameNoteDialog::edit(record, tr("Edit %1").arg(what), this))
             return;
-        record.name = dialog.name();
-        record.note = dialog.note();
         config_.Save();
         box->replaceEntry(row, record.name);
     });
@@ -203,11 +200,8 @@ void CCompetitionDialog::connectEvents()
         if (!owner || row < 0 || std::size_t(row) >= owner->events.size())
             return;
         CConfigEvent& event = owner->events[std::size_t(row)];
-        CNameNoteDialog dialog(tr("Edit event"), event.name, event.note, this);
-        if (dialog.exec() != QDialog::Accepted)
+        if (!CNameNoteDialog::edit(event, tr("Edit event"), this))
             return;
-        event.name = dialog.name();
-        event.note = dialog.note();
         config_.Save();
         event_->replaceEntry(row, event.name);
     });

@@ -1,5 +1,6 @@
 #include "EntryDialogs.h"
 
+#include "core/config/Config.h"
 #include "core/config/TeamCode.h"
 
 #include <QCheckBox>
@@ -44,6 +45,16 @@ CNameNoteDialog::CNameNoteDialog(const QString& title, const QString& name, cons
     QFormLayout* form = buildFrame(*this, title);
     form->addRow(tr("&Name:"), name_);
     form->addRow(tr("N&ote:"), note_);
+}
+
+bool CNameNoteDialog::edit(CConfigBase& record, const QString& title, QWidget* parent)
+{
+    CNameNoteDialog dialog(title, record.name, record.note, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    record.name = dialog.name();
+    record.note = dialog.note();
+    return true;
 }
 
 QString CNameNoteDialog::name() const

@@ -19,6 +19,9 @@ public:
     CNameNoteDialog(const QString& title, const QString& name, const QString& note,
                     QWidget* parent = nullptr);
 
+    // Edits a record's name and note in place; false when cancelled.
+    static bool edit(CConfigBase& record, const QString& title, QWidget* parent);
+
     QString name() const;
     QString note() const;
     QLineEdit* nameBox() const { return name_; }

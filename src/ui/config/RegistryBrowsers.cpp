@@ -97,11 +97,8 @@ void CCategoriesBrowser::editRecord(int row)
     if (!validRow(row, config_.categories.size()))
         return;
     CConfigCategory& category = config_.categories[std::size_t(row)];
-    CNameNoteDialog dialog(tr("Edit category"), category.name, category.note, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!CNameNoteDialog::edit(category, tr("Edit category"), this))
         return;
-    category.name = dialog.name();
-    category.note = dialog.note();
     list_->replaceEntry(row, category.name);
 }
 
@@ -172,11 +169,8 @@ void CEventsBrowser::editRecord(int row)
     if (!validRow(row, category().events.size()))
         return;
     CConfigEvent& event = category().events[std::size_t(row)];
-    CNameNoteDialog dialog(tr("Edit event"), event.name, event.note, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!CNameNoteDialog::edit(event, tr("Edit event"), this))
         return;
-    event.name = dialog.name();
-    event.note = dialog.note();
     list_->replaceEntry(row, event.name);
     openRecord(row);
 }

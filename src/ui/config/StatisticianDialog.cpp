@@ -79,11 +79,8 @@ void CStatisticianDialog::editStatistician(int row)
     if (row < 0 || std::size_t(row) >= config_.statisticians.size())
         return;
     CConfigBase& record = config_.statisticians[std::size_t(row)];
-    CNameNoteDialog dialog(tr("Edit statistician"), record.name, record.note, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!CNameNoteDialog::edit(record, tr("Edit statistician"), this))
         return;
-    record.name = dialog.name();
-    record.note = dialog.note();
     config_.Save();
     for (CRegistryListBox* box : boxes_)
         box->replaceEntry(row, record.name);
