@@ -1,4 +1,5 @@
 #include "ui/app/StartUp.h"
+#include "ui/app/WindowTexts.h"
 
 #include "core/files/Document.h"
 
@@ -10,15 +11,26 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSettings.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 class StartUpTest : public SettingsTest
-{};
+{
+protected:
+    // Later tests expect the English window texts.
+    void TearDown() override
+    {
+        WindowTexts::unload();
+        SettingsTest::TearDown();
+    }
+};
 
 TEST_F(StartUpTest, OpensTheMainWindowWithTheNewGamesStateInTheLanguageChosen)
 {
@@ -43,6 +55,38 @@ TEST_F(StartUpTest, OpensTheMainWindowWithTheNewGamesStateInTheLanguageChosen)
         EXPECT_EQ(label->text(), QString::fromUtf8(c.expectedState)) << c.language;
         EXPECT_EQ(program.document->game().GameState, 1);
         EXPECT_TRUE(program.window->findChild<QWidget*>(QStringLiteral("houseView")));
+    }
+}
+
+TEST_F(StartUpTest, TheWindowTextsAndQtsOwnButtonsFollowTheLanguage)
+{
+    struct Case
+    {
+        const char* language;
+        const char* fileMenu;
+        const char* editMenu;
+        const char* cancelButton;
+    };
+    // The last English case shows that a language change takes the earlier
+    // translations away again.
+    const Case cases[] = {{"ENG", "&File", "&Edit", "Cancel"},
+                          {"GER", "&Datei", "&Bearbeiten", "Abbrechen"},
+                          {"FRA", "&Fichier", "É&dition", "Annuler"},
+                          {"ITA", "&File", "&Modifica", "Annulla"},
+                          {"ENG", "&File", "&Edit", "Cancel"}};
+    for (const Case& c : cases) {
+        Settings::write(Key::Preferences::Language, QString::fromUtf8(c.language));
+        ScriptedPrompts prompts;
+        const StartedProgram program = startProgram(prompts);
+        ASSERT_TRUE(program.window);
+        const QList<QAction*> menus = program.window->menuBar()->actions();
+        ASSERT_GE(menus.size(), 2);
+        EXPECT_EQ(menus[0]->text(), QString::fromUtf8(c.fileMenu)) << c.language;
+        EXPECT_EQ(menus[1]->text(), QString::fromUtf8(c.editMenu)) << c.language;
+        const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(),
+                  QString::fromUtf8(c.cancelButton))
+            << c.language;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppColours.h"
 #include "Splash.h"
+#include "WindowTexts.h"
 
 #include "core/app/LanguageModule.h"
 #include "core/base/Prompts.h"
@@ -34,8 +35,11 @@ StartOptions StartOptions::fromCommandLine(const QStringList& arguments)
 StartedProgram startProgram(Prompts& prompts, const StartOptions& options)
 {
     Settings::setRoot();
-    if (!LanguageModule::selectAndLoad(prompts))
+    if (!LanguageModule::selectAndLoad(prompts)) {
+        WindowTexts::unload();
         return {};
+    }
+    WindowTexts::load(LanguageModule::selectCode());
     QString registryProblem;
     applicationConfig().Load({}, &registryProblem);
     if (!registryProblem.isEmpty())
