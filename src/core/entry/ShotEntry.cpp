@@ -62,7 +62,6 @@ ShotEntryController::ShotEntryController(CTALVStatsDoc& doc, Prompts& prompts,
         doc_, prompts_, dialogs_,
         [this](int end, int order, int stoneIndex) { GotoPosition(end, order, stoneIndex); });
 
-    showTagging_ = Settings::read(Key::Options::ShowTagging) != 0;
     saveTagging_ = Settings::read(Key::Options::SaveTagging) != 0;
     advancedHandles_ = Settings::read(Key::Options::AdvancedHandleOptions) != 0;
     showStopwatch_ = Settings::read(Key::Options::ShowStopwatch) != 0;

@@ -287,7 +287,6 @@ private:
 
     // view flags
     int textFocus_ = 0;
-    bool continue_ = true;
     bool resultDialogOpen_ = false;
     bool lateTeam_ = false;
     bool quickShown_ = false;
@@ -297,7 +296,7 @@ private:
     bool lineupChanged_ = false;
     bool refreshing_ = false; // ShowEntry may be reached again through viewsToRefresh
     // settings copies
-    bool showTagging_ = true, saveTagging_ = true, advancedHandles_ = true;
+    bool saveTagging_ = true, advancedHandles_ = true;
     bool showStopwatch_ = false, switchLastStone_ = false, allowBonusPoints_ = false;
     // the guideline headings, from record 0 of the table
     QString titleWord_ = QStringLiteral("Guideline "),

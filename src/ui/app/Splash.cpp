@@ -3,7 +3,6 @@
 #include "core/app/StartCommands.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -12,7 +11,6 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -86,16 +84,8 @@ CSplash* CSplash::showOnce()
 {
     if (!instance()) {
         instance() = new CSplash;
-        CSplash* splash = instance();
-        splash->show();
-        // Painted at once, before the main window is up: the window system has
-        // to map the window first, or the paint goes nowhere until start-up ends.
-        QElapsedTimer waited;
-        waited.start();
-        while (splash->windowHandle() && !splash->windowHandle()->isExposed() &&
-               waited.elapsed() < 500)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-        splash->repaint();
+        instance()->show();
+        instance()->repaint(); // the splash screen paints at once, before start-up goes on
     }
     return instance();
 }
